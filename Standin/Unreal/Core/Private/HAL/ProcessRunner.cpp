@@ -1,0 +1,338 @@
+// Starting a child with posix_spawn and collecting both of its output streams.
+#include "HAL/ProcessRunner.h"
+
+#include "Standin/Machine.h"
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace Standin::Process
+{
+namespace
+{
+// How long output is still read once the child has exited, for a grandchild that kept a copy of the
+// pipes. What the child itself wrote is already in the pipe by then and is read at once.
+constexpr auto ExitGracePeriod = std::chrono::milliseconds(300);
+constexpr int PollIntervalMs = 50;
+// After the grace period, what is still buffered in a pipe is taken up to this much: all that the
+// child wrote before it exited fits in the pipe's buffer.
+constexpr size_t ReadChunk = 65536;
+constexpr size_t FinalDrainLimit = size_t(1) << 20;
+
+class FFileDescriptor
+{
+public:
+	FFileDescriptor() = default;
+	FFileDescriptor(const FFileDescriptor&) = delete;
+	FFileDescriptor& operator=(const FFileDescriptor&) = delete;
+	~FFileDescriptor() { Close(); }
+
+	int Get() const { return Fd; }
+	int* Receive() { return &Fd; }
+	void Close()
+	{
+		if (Fd >= 0)
+		{
+			::close(Fd);
+			Fd = -1;
+		}
+	}
+
+private:
+	int Fd = -1;
+};
+
+struct FPipe
+{
+	FFileDescriptor Read;
+	FFileDescriptor Write;
+
+	bool Open()
+	{
+		int Ends[2];
+		if (::pipe2(Ends, O_CLOEXEC) != 0)
+		{
+			return false;
+		}
+		*Read.Receive() = Ends[0];
+		*Write.Receive() = Ends[1];
+		return true;
+	}
+};
+
+// strerror is not thread-safe; the description table is.
+std::string ErrnoText(int Error)
+{
+	const char* Description = ::strerrordesc_np(Error);
+	return Description ? Description : "error " + std::to_string(Error);
+}
+
+// Why the program cannot be started, or an empty string when it looks startable.
+std::string CheckProgram(const std::filesystem::path& Program)
+{
+	struct stat Info
+	{
+	};
+	if (::stat(Program.c_str(), &Info) != 0)
+	{
+		return "cannot start '" + Program.string() + "': " + ErrnoText(errno);
+	}
+	if (S_ISDIR(Info.st_mode))
+	{
+		return "cannot start '" + Program.string() + "': it is a folder";
+	}
+	if (!S_ISREG(Info.st_mode) || ::access(Program.c_str(), X_OK) != 0)
+	{
+		return "cannot start '" + Program.string() + "': not an executable file";
+	}
+	return std::string();
+}
+
+std::string DescribeSignal(int Signal)
+{
+	const char* Description = ::sigdescr_np(Signal);
+	return "Child terminated by signal " + std::to_string(Signal) + " (" +
+		   (Description ? Description : "unknown signal") + ")";
+}
+
+// File actions and attributes of the child: /dev/null in, the two pipes out, nothing else open,
+// every signal at its default disposition and none blocked.
+class FSpawnSetup
+{
+public:
+	FSpawnSetup(int StdOutFd, int StdErrFd)
+	{
+		::posix_spawn_file_actions_init(&Actions);
+		::posix_spawnattr_init(&Attributes);
+		bValid = ::posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0) == 0 &&
+				 ::posix_spawn_file_actions_adddup2(&Actions, StdOutFd, 1) == 0 &&
+				 ::posix_spawn_file_actions_adddup2(&Actions, StdErrFd, 2) == 0 &&
+				 ::posix_spawn_file_actions_addclosefrom_np(&Actions, 3) == 0;
+		sigset_t Empty;
+		sigset_t All;
+		sigemptyset(&Empty);
+		sigfillset(&All);
+		bValid = bValid && ::posix_spawnattr_setsigmask(&Attributes, &Empty) == 0 &&
+				 ::posix_spawnattr_setsigdefault(&Attributes, &All) == 0 &&
+				 ::posix_spawnattr_setflags(&Attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
+	}
+	FSpawnSetup(const FSpawnSetup&) = delete;
+	FSpawnSetup& operator=(const FSpawnSetup&) = delete;
+	~FSpawnSetup()
+	{
+		::posix_spawn_file_actions_destroy(&Actions);
+		::posix_spawnattr_destroy(&Attributes);
+	}
+
+	bool bValid = false;
+	posix_spawn_file_actions_t Actions;
+	posix_spawnattr_t Attributes;
+};
+
+// Waits for the child without blocking; true once it has exited (Status is then filled in).
+bool HasExited(pid_t Child, int& Status)
+{
+	for (;;)
+	{
+		const pid_t Result = ::waitpid(Child, &Status, WNOHANG);
+		if (Result == Child)
+		{
+			return true;
+		}
+		if (Result == 0)
+		{
+			return false;
+		}
+		if (errno != EINTR)
+		{
+			// Someone else reaped it (SIGCHLD ignored): the status is lost.
+			Status = -1;
+			return true;
+		}
+	}
+}
+
+// Reads what a pipe holds now, without waiting; false once it has ended.
+bool ReadAvailable(int Fd, std::string& Target, size_t Limit)
+{
+	std::array<char, ReadChunk> Buffer;
+	for (size_t Taken = 0; Taken < Limit;)
+	{
+		pollfd Probe{Fd, POLLIN, 0};
+		if (::poll(&Probe, 1, 0) <= 0)
+		{
+			return true;
+		}
+		const ssize_t Count = ::read(Fd, Buffer.data(), Buffer.size());
+		if (Count <= 0)
+		{
+			return Count < 0 && errno == EINTR;
+		}
+		Target.append(Buffer.data(), static_cast<size_t>(Count));
+		Taken += static_cast<size_t>(Count);
+	}
+	return true;
+}
+
+// Reads both pipes until both end, or until the grace period after the child's exit is over.
+// Returns the child's wait status (-1 when it was lost).
+int Collect(pid_t Child, int StdOutFd, int StdErrFd, FProcessResult& Result)
+{
+	std::array<pollfd, 2> Fds = {pollfd{StdOutFd, POLLIN, 0}, pollfd{StdErrFd, POLLIN, 0}};
+	std::array<std::string*, 2> Targets = {&Result.StdOut, &Result.StdErr};
+	int Status = 0;
+	bool bExited = false;
+	std::chrono::steady_clock::time_point GiveUpAt;
+	int OpenStreams = 2;
+	while (OpenStreams > 0)
+	{
+		if (!bExited && HasExited(Child, Status))
+		{
+			bExited = true;
+			GiveUpAt = std::chrono::steady_clock::now() + ExitGracePeriod;
+		}
+		if (bExited && std::chrono::steady_clock::now() >= GiveUpAt)
+		{
+			for (size_t Index = 0; Index < Fds.size(); ++Index)
+			{
+				if (Fds[Index].fd >= 0)
+				{
+					ReadAvailable(Fds[Index].fd, *Targets[Index], FinalDrainLimit);
+				}
+			}
+			break;
+		}
+		const int Ready = ::poll(Fds.data(), Fds.size(), PollIntervalMs);
+		if (Ready < 0 && errno != EINTR)
+		{
+			break;
+		}
+		for (size_t Index = 0; Ready > 0 && Index < Fds.size(); ++Index)
+		{
+			if (Fds[Index].fd >= 0 && Fds[Index].revents != 0 &&
+				!ReadAvailable(Fds[Index].fd, *Targets[Index], ReadChunk))
+			{
+				Fds[Index].fd = -1;
+				--OpenStreams;
+			}
+		}
+	}
+	if (!bExited)
+	{
+		while (::waitpid(Child, &Status, 0) < 0)
+		{
+			if (errno != EINTR)
+			{
+				Status = -1;
+				break;
+			}
+		}
+	}
+	return Status;
+}
+
+void RecordExit(int Status, FProcessResult& Result)
+{
+	if (Status != -1 && WIFEXITED(Status))
+	{
+		Result.ExitCode = WEXITSTATUS(Status);
+		return;
+	}
+	std::string Line = "Child exit status was lost (SIGCHLD is ignored in this process)";
+	Result.ExitCode = -1;
+	if (Status != -1 && WIFSIGNALED(Status))
+	{
+		Result.ExitCode = 128 + WTERMSIG(Status);
+		Line = DescribeSignal(WTERMSIG(Status));
+	}
+	if (!Result.StdErr.empty() && Result.StdErr.back() != '\n')
+	{
+		Result.StdErr += '\n';
+	}
+	Result.StdErr += Line + "\n";
+}
+
+FProcessResult NotStarted(std::string Reason)
+{
+	FProcessResult Result;
+	Result.FailureReason = std::move(Reason);
+	return Result;
+}
+} // namespace
+
+FProcessResult Run(std::u16string_view CommandLine)
+{
+	const std::vector<std::u16string> Arguments = SplitWindowsCommandLine(CommandLine);
+	if (Arguments.empty() || Arguments[0].empty())
+	{
+		return NotStarted("cannot start a process: the command line names no program");
+	}
+	std::error_code Error;
+	const std::filesystem::path Program = std::filesystem::absolute(Machine::ToHostPath(Arguments[0]), Error);
+	if (Error)
+	{
+		return NotStarted("cannot start '" + Machine::ToUtf8(Arguments[0]) + "': " + Error.message());
+	}
+	if (std::string Problem = CheckProgram(Program); !Problem.empty())
+	{
+		return NotStarted(std::move(Problem));
+	}
+
+	std::vector<std::string> Utf8Arguments = {Program.string()};
+	for (size_t Index = 1; Index < Arguments.size(); ++Index)
+	{
+		if (Arguments[Index].find(u'\0') != std::u16string::npos)
+		{
+			return NotStarted("cannot start '" + Program.string() + "': an argument holds a NUL character");
+		}
+		Utf8Arguments.push_back(Machine::ToUtf8(Arguments[Index]));
+	}
+	std::vector<char*> Argv;
+	for (std::string& Argument : Utf8Arguments)
+	{
+		Argv.push_back(Argument.data());
+	}
+	Argv.push_back(nullptr);
+
+	FPipe StdOut;
+	FPipe StdErr;
+	if (!StdOut.Open() || !StdErr.Open())
+	{
+		return NotStarted("cannot start '" + Program.string() + "': no pipe: " + ErrnoText(errno));
+	}
+	pid_t Child = 0;
+	{
+		FSpawnSetup Setup(StdOut.Write.Get(), StdErr.Write.Get());
+		if (!Setup.bValid)
+		{
+			return NotStarted("cannot start '" + Program.string() + "': cannot prepare the child");
+		}
+		const int SpawnError =
+			::posix_spawn(&Child, Program.c_str(), &Setup.Actions, &Setup.Attributes, Argv.data(), environ);
+		if (SpawnError != 0)
+		{
+			return NotStarted("cannot start '" + Program.string() + "': " + ErrnoText(SpawnError));
+		}
+	}
+	// Only the child may hold the write ends, so that the pipes end when it does.
+	StdOut.Write.Close();
+	StdErr.Write.Close();
+
+	FProcessResult Result;
+	Result.bStarted = true;
+	RecordExit(Collect(Child, StdOut.Read.Get(), StdErr.Read.Get(), Result), Result);
+	return Result;
+}
+} // namespace Standin::Process
