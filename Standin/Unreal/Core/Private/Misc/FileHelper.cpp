@@ -1,0 +1,135 @@
+#include "Misc/FileHelper.h"
+
+#include <memory>
+#include <string>
+
+#include "Misc/CString.h"
+#include "Standin/Machine.h"
+
+bool FFileHelper::SaveStringToFile(const FString& String, const TCHAR* Filename, EEncodingOptions EncodingOptions,
+								   IFileManager* FileManager, uint32 WriteFlags)
+{
+	std::unique_ptr<FArchive> Writer(FileManager->CreateFileWriter(Filename, WriteFlags));
+	if (!Writer)
+	{
+		return false;
+	}
+	if (String.IsEmpty())
+	{
+		return true;
+	}
+	const bool bUnicode = EncodingOptions == EEncodingOptions::ForceUnicode ||
+						  (EncodingOptions == EEncodingOptions::AutoDetect && !FCString::IsPureAnsi(*String));
+	if (bUnicode)
+	{
+		std::string Bytes = "\xFF\xFE";
+		Bytes.reserve(2 + String.Len() * 2);
+		for (int32 I = 0; I < String.Len(); ++I)
+		{
+			Bytes += static_cast<char>(String[I] & 0xFF);
+			Bytes += static_cast<char>(String[I] >> 8);
+		}
+		Writer->Serialize(Bytes.data(), static_cast<int64>(Bytes.size()));
+	}
+	else if (EncodingOptions == EEncodingOptions::ForceUTF8 || EncodingOptions == EEncodingOptions::ForceUTF8WithoutBOM)
+	{
+		std::string Bytes = EncodingOptions == EEncodingOptions::ForceUTF8 ? "\xEF\xBB\xBF" : "";
+		Bytes += Standin::Machine::ToUtf8(std::u16string_view(*String, String.Len()));
+		Writer->Serialize(Bytes.data(), static_cast<int64>(Bytes.size()));
+	}
+	else
+	{
+		std::string Bytes;
+		Bytes.reserve(String.Len());
+		for (int32 I = 0; I < String.Len(); ++I)
+		{
+			Bytes += String[I] < 0x80 ? static_cast<char>(String[I]) : '?';
+		}
+		Writer->Serialize(Bytes.data(), static_cast<int64>(Bytes.size()));
+	}
+	// As in the engine, the outcome of the write itself is not checked.
+	Writer->Close();
+	return true;
+}
+
+void FFileHelper::BufferToString(FString& Result, const uint8* Buffer, int32 Size)
+{
+	std::u16string Text;
+	if (Size >= 2 && Buffer[0] == 0xFF && Buffer[1] == 0xFE)
+	{
+		for (int32 I = 2; I + 1 < Size; I += 2)
+		{
+			Text += static_cast<char16_t>(Buffer[I] | (Buffer[I + 1] << 8));
+		}
+	}
+	else if (Size >= 2 && Buffer[0] == 0xFE && Buffer[1] == 0xFF)
+	{
+		for (int32 I = 2; I + 1 < Size; I += 2)
+		{
+			Text += static_cast<char16_t>((Buffer[I] << 8) | Buffer[I + 1]);
+		}
+	}
+	else
+	{
+		const int32 Skip = (Size >= 3 && Buffer[0] == 0xEF && Buffer[1] == 0xBB && Buffer[2] == 0xBF) ? 3 : 0;
+		Text = Standin::Machine::ToUtf16(std::string_view(reinterpret_cast<const char*>(Buffer) + Skip, Size - Skip));
+	}
+	// A zero character ends the text, as it ends the engine's string.
+	const auto Zero = Text.find(u'\0');
+	if (Zero != std::u16string::npos)
+	{
+		Text.resize(Zero);
+	}
+	Result = FString(std::move(Text));
+}
+
+bool FFileHelper::LoadFileToString(FString& Result, const TCHAR* Filename, EHashOptions)
+{
+	TArray<uint8> Bytes;
+	if (!LoadFileToArray(Bytes, Filename))
+	{
+		return false;
+	}
+	BufferToString(Result, Bytes.GetData(), Bytes.Num());
+	return true;
+}
+
+bool FFileHelper::LoadFileToArray(TArray<uint8>& Result, const TCHAR* Filename, uint32)
+{
+	std::unique_ptr<FArchive> Reader(IFileManager::Get().CreateFileReader(Filename));
+	if (!Reader)
+	{
+		return false;
+	}
+	const int64 Size = Reader->TotalSize();
+	if (Size < 0 || Size > MAX_int32)
+	{
+		return false;
+	}
+	Result.Reset();
+	Result.SetNum(static_cast<int32>(Size));
+	Reader->Serialize(Result.GetData(), Size);
+	return !Reader->IsError();
+}
+
+bool FFileHelper::SaveArrayToFile(const TArray<uint8>& Array, const TCHAR* Filename, IFileManager* FileManager, uint32 WriteFlags)
+{
+	std::unique_ptr<FArchive> Writer(FileManager->CreateFileWriter(Filename, WriteFlags));
+	if (!Writer)
+	{
+		return false;
+	}
+	Writer->Serialize(const_cast<uint8*>(Array.GetData()), Array.Num());
+	return Writer->Close();
+}
+
+bool FFileHelper::LoadFileToStringArray(TArray<FString>& Result, const TCHAR* Filename)
+{
+	FString Text;
+	if (!LoadFileToString(Text, Filename))
+	{
+		return false;
+	}
+	Text.ParseIntoArrayLines(Result, true);
+	return true;
+}

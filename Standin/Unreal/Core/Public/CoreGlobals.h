@@ -1,0 +1,7 @@
+#pragma once
+
+#include "CoreTypes.h"
+
+bool IsRunningCommandlet();
+bool IsInGameThread();
+extern bool GIsEditor;

@@ -1,0 +1,22 @@
+// Stand-in only (not engine API): where log lines go, and what tests can read back.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace Standin::Log
+{
+// Every line is printed to standard output and appended to the log file, if one is open.
+void OpenLogFile(const std::filesystem::path& HostPath);
+void CloseLogFile();
+
+// A line that is not a log message (dialog transcripts, script errors), written the same way.
+void WriteRawLine(const std::string& Utf8Line);
+
+// Every line written by this process so far (UTF-8, without line ends), for tests.
+std::vector<std::string> GetLines();
+void ClearLines();
+// True when some line written so far contains Text.
+bool Contains(const std::string& Text);
+} // namespace Standin::Log
