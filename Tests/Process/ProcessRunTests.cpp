@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
@@ -118,10 +119,13 @@ TEST_F(ProcessRun, ProgramsThatCannotStartGiveNotStarted)
 	fs::permissions(Garbage, fs::perms::owner_all);
 	fs::create_directories(Folder / "Folder.exe");
 
-	for (const fs::path& Program : {Folder / "Missing.exe", Plain, Garbage, Folder / "Folder.exe"})
+	const std::vector<std::pair<fs::path, int>> Cases = {
+		{Folder / "Missing.exe", ENOENT}, {Plain, EACCES}, {Garbage, ENOEXEC}, {Folder / "Folder.exe", EISDIR}};
+	for (const auto& [Program, Error] : Cases)
 	{
 		const FProcessResult Result = Process::Run(u"\"" + Program.u16string() + u"\" -arg");
 		EXPECT_FALSE(Result.bStarted) << Program;
+		EXPECT_EQ(Result.StartError, Error) << Program;
 		EXPECT_NE(Result.FailureReason.find(Program.string()), std::string::npos) << Result.FailureReason;
 	}
 	EXPECT_FALSE(Process::Run(u"").bStarted);

@@ -79,25 +79,25 @@ std::string ErrnoText(int Error)
 	return Description ? Description : "error " + std::to_string(Error);
 }
 
-// Why the program cannot be started, or an empty string when it looks startable.
-std::string CheckProgram(const std::filesystem::path& Program)
+// Why the program cannot be started (an errno value), or 0 when it looks startable.
+int CheckProgram(const std::filesystem::path& Program)
 {
 	struct stat Info
 	{
 	};
 	if (::stat(Program.c_str(), &Info) != 0)
 	{
-		return "cannot start '" + Program.string() + "': " + ErrnoText(errno);
+		return errno;
 	}
 	if (S_ISDIR(Info.st_mode))
 	{
-		return "cannot start '" + Program.string() + "': it is a folder";
+		return EISDIR;
 	}
 	if (!S_ISREG(Info.st_mode) || ::access(Program.c_str(), X_OK) != 0)
 	{
-		return "cannot start '" + Program.string() + "': not an executable file";
+		return EACCES;
 	}
-	return std::string();
+	return 0;
 }
 
 std::string DescribeSignal(int Signal)
@@ -264,11 +264,20 @@ void RecordExit(int Status, FProcessResult& Result)
 	Result.StdErr += Line + "\n";
 }
 
-FProcessResult NotStarted(std::string Reason)
+FProcessResult NotStarted(std::string Reason, int Error)
 {
 	FProcessResult Result;
 	Result.FailureReason = std::move(Reason);
+	Result.StartError = Error;
 	return Result;
+}
+
+FProcessResult CannotStart(const std::filesystem::path& Program, int Error)
+{
+	const std::string Why = Error == EISDIR ? "it is a folder"
+							: Error == EACCES ? "not an executable file"
+							: ErrnoText(Error);
+	return NotStarted("cannot start '" + Program.string() + "': " + Why, Error);
 }
 } // namespace
 
@@ -277,17 +286,17 @@ FProcessResult Run(std::u16string_view CommandLine)
 	const std::vector<std::u16string> Arguments = SplitWindowsCommandLine(CommandLine);
 	if (Arguments.empty() || Arguments[0].empty())
 	{
-		return NotStarted("cannot start a process: the command line names no program");
+		return NotStarted("cannot start a process: the command line names no program", ENOENT);
 	}
 	std::error_code Error;
 	const std::filesystem::path Program = std::filesystem::absolute(Machine::ToHostPath(Arguments[0]), Error);
 	if (Error)
 	{
-		return NotStarted("cannot start '" + Machine::ToUtf8(Arguments[0]) + "': " + Error.message());
+		return NotStarted("cannot start '" + Machine::ToUtf8(Arguments[0]) + "': " + Error.message(), Error.value());
 	}
-	if (std::string Problem = CheckProgram(Program); !Problem.empty())
+	if (const int Problem = CheckProgram(Program); Problem != 0)
 	{
-		return NotStarted(std::move(Problem));
+		return CannotStart(Program, Problem);
 	}
 
 	std::vector<std::string> Utf8Arguments = {Program.string()};
@@ -295,7 +304,7 @@ FProcessResult Run(std::u16string_view CommandLine)
 	{
 		if (Arguments[Index].find(u'\0') != std::u16string::npos)
 		{
-			return NotStarted("cannot start '" + Program.string() + "': an argument holds a NUL character");
+			return NotStarted("cannot start '" + Program.string() + "': an argument holds a NUL character", EINVAL);
 		}
 		Utf8Arguments.push_back(Machine::ToUtf8(Arguments[Index]));
 	}
@@ -310,20 +319,20 @@ FProcessResult Run(std::u16string_view CommandLine)
 	FPipe StdErr;
 	if (!StdOut.Open() || !StdErr.Open())
 	{
-		return NotStarted("cannot start '" + Program.string() + "': no pipe: " + ErrnoText(errno));
+		return CannotStart(Program, errno);
 	}
 	pid_t Child = 0;
 	{
 		FSpawnSetup Setup(StdOut.Write.Get(), StdErr.Write.Get());
 		if (!Setup.bValid)
 		{
-			return NotStarted("cannot start '" + Program.string() + "': cannot prepare the child");
+			return CannotStart(Program, ENOMEM);
 		}
 		const int SpawnError =
 			::posix_spawn(&Child, Program.c_str(), &Setup.Actions, &Setup.Attributes, Argv.data(), environ);
 		if (SpawnError != 0)
 		{
-			return NotStarted("cannot start '" + Program.string() + "': " + ErrnoText(SpawnError));
+			return CannotStart(Program, SpawnError);
 		}
 	}
 	// Only the child may hold the write ends, so that the pipes end when it does.

@@ -37,6 +37,8 @@ struct FProcessResult
 	std::string StdErr;
 	// Why the program was not started; empty when it was.
 	std::string FailureReason;
+	// The errno of a failed start (ENOENT, EISDIR, EACCES, ENOEXEC, ...); 0 when it started.
+	int StartError = 0;
 };
 
 // Runs a command line in the Windows form and waits for the child to exit.
