@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Layout/BasicLayoutWidgetSlot.h"
+#include "Layout/Children.h"
+#include "SlotBase.h"
+#include "Widgets/DeclarativeSyntaxSupport.h"
+#include "Widgets/SPanel.h"
+
+// Children stacked on top of each other, each in the whole area; later slots are drawn on top.
+class SOverlay : public SPanel
+{
+public:
+	class FOverlaySlot : public TSlotBase<FOverlaySlot>,
+						 public TSupportsContentAlignmentMixin<FOverlaySlot>,
+						 public TSupportsContentPaddingMixin<FOverlaySlot>
+	{
+	public:
+		FOverlaySlot() : TSupportsContentAlignmentMixin<FOverlaySlot>(HAlign_Fill, VAlign_Fill) {}
+	};
+
+	static FOverlaySlot& Slot() { return *(new FOverlaySlot()); }
+
+	SLATE_BEGIN_ARGS(SOverlay) {}
+	SLATE_SUPPORTS_SLOT(SOverlay::FOverlaySlot)
+	SLATE_END_ARGS()
+
+	void Construct(const FArguments& InArgs);
+	FOverlaySlot& AddSlot();
+	int32 GetNumWidgets() const { return Children.Num(); }
+
+	FChildren* GetChildren() override { return &Children; }
+	void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
+
+protected:
+	FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
+
+	TPanelChildren<FOverlaySlot> Children;
+};
