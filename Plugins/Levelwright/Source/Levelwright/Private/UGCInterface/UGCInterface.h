@@ -1,0 +1,50 @@
+// The project's Steam Workshop map: its item id, the Steam requests in flight, and the operations
+// that create the item, upload content and sync the item's title, tags and preview.
+#pragma once
+
+#include "CoreMinimal.h"
+
+THIRD_PARTY_INCLUDES_START
+#include "steam/steam_api.h"
+THIRD_PARTY_INCLUDES_END
+
+class UDrovik_Map;
+
+DECLARE_DELEGATE_OneParam(FOnSubmitFinished, bool);
+
+class FUGCInterface
+{
+public:
+	// Scans Content/CustomMaps for a "UGC<id>" folder.
+	FUGCInterface();
+
+	// The definition of ItemId (/Game/CustomMaps/UGC<id>/definition), or null.
+	UDrovik_Map* GetDefinition();
+	// Creates the definition asset of a new item in memory (the author saves it).
+	void CreateDefinition(uint64 Id);
+
+	// Asks Steam for a new Workshop item; the answer arrives in OnCreateItemResult.
+	void CreateItem();
+	// Uploads ContentFolder as the item's new version with ChangeNote; the answer reaches OnSubmitFinished.
+	void SubmitContent(const FString& ContentFolder, const FString& ChangeNote);
+	// Sends the definition's title, game-mode tags and preview image to the item.
+	void SyncMetadata();
+	// Opens the item's community page in the Steam overlay (nothing while ItemId is 0).
+	void OpenItemPage();
+
+	CCallResult<FUGCInterface, CreateItemResult_t> CreateItemCallResult;
+	CCallResult<FUGCInterface, SubmitItemUpdateResult_t> SubmitCallResult;
+	CCallResult<FUGCInterface, SubmitItemUpdateResult_t> SyncCallResult;
+	uint64 ItemId = 0;
+	bool bRequestPending = false;
+	FString ChangeNote;
+	FOnSubmitFinished OnSubmitFinished;
+
+	void OnCreateItemResult(CreateItemResult_t* Data, bool bIOFailure);
+	void OnSubmitItemResult(SubmitItemUpdateResult_t* Data, bool bIOFailure);
+	void OnSyncItemResult(SubmitItemUpdateResult_t* Data, bool bIOFailure);
+
+private:
+	// Ends a submission that Steam will never answer, so the module does not stay busy for good.
+	void FinishSubmission(bool bSucceeded);
+};
