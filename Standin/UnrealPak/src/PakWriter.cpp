@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -180,6 +181,17 @@ void WriteArchive(FArchiveOutput& Output, const std::u16string& MountPoint, cons
 	Output.Write(FooterBytes.data(), FooterBytes.size());
 	Output.Flush();
 }
+// The older archive stays on disk until the rename, but its cached pages are dropped now so that the
+// new archive's pages can reuse them: a rewrite then costs about what truncating and rewriting would.
+void ReleaseCachedPages(const std::filesystem::path& Path)
+{
+	const int Descriptor = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC);
+	if (Descriptor >= 0)
+	{
+		::posix_fadvise(Descriptor, 0, 0, POSIX_FADV_DONTNEED);
+		::close(Descriptor);
+	}
+}
 } // namespace
 
 std::vector<FPakSource> CollectSources(std::vector<FPakInputPair> Inputs, std::u16string& OutMountPoint)
@@ -232,6 +244,7 @@ FPakWriteResult WritePak(const std::filesystem::path& HostPakPath, const std::u1
 	{
 		throw FPakError("unable to write \"" + HostPakPath.string() + "\": No space left on device");
 	}
+	ReleaseCachedPages(HostPakPath);
 	FPakWriteResult Result;
 	try
 	{

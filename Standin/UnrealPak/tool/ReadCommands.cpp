@@ -35,7 +35,8 @@ bool ExtractEntry(FPakReader& Reader, const FPakIndexEntry& Item, const std::u16
 				  const FPakCommandLine& Line)
 {
 	const std::u16string Relative = Folder + Item.Name;
-	if (!IsContainedRelativePath(Relative))
+	// The name alone must be relative too: "/x" below a non-empty folder would still be an absolute name.
+	if (!IsContainedRelativePath(Item.Name) || !IsContainedRelativePath(Relative))
 	{
 		Log::Error("Refusing to extract " + Quoted(Item.Name) + ": its path " + Quoted(Relative) +
 				   " leaves the output folder.");

@@ -1,0 +1,52 @@
+// Shared helpers of the UnrealPak tests: a scratch folder, file helpers and a runner for the built
+// UnrealPak.exe as a child process.
+#pragma once
+
+#include "Standin/Pak/PakFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace PakTest
+{
+struct FRunResult
+{
+	int ExitCode = -1;
+	std::vector<std::string> Lines; // standard output and error, one entry a line
+	std::string Text() const;
+	bool HasLine(const std::string& Line) const;
+	// The first line starting with Prefix, or "" when there is none.
+	std::string LineStartingWith(const std::string& Prefix) const;
+};
+
+// Runs UnrealPak.exe with the arguments as given (no shell), with extra NAME=VALUE environment
+// entries.
+FRunResult RunUnrealPak(const std::vector<std::string>& Arguments, const std::vector<std::string>& Environment = {});
+
+std::string ReadFile(const std::filesystem::path& Path);
+void WriteFile(const std::filesystem::path& Path, const std::string& Bytes);
+std::vector<uint8_t> ToBytes(const std::string& Text);
+
+// The reference archive folder, or "" when the shared folder is absent.
+std::filesystem::path ReferenceDir();
+
+// One response-file line in the form the editor writes it: both paths quoted, CRLF.
+std::string ListLine(const std::string& Source, const std::string& Dest);
+
+// A fresh scratch folder per test, removed afterwards.
+class FPakTest : public ::testing::Test
+{
+protected:
+	void SetUp() override;
+	void TearDown() override;
+
+	// Writes a source file of Size bytes (a repeating pattern seeded by its name) below the scratch
+	// folder and returns its path.
+	std::filesystem::path MakeSource(const std::string& Relative, size_t Size);
+
+	std::filesystem::path Scratch;
+};
+} // namespace PakTest
