@@ -1,0 +1,13 @@
+// ISteamHTTP of SDK 1.39. The plugin never calls it, so the stand-in declares no methods; the
+// simulated client still hands out an object for its version, as CSteamAPIContext::Init needs one.
+#pragma once
+
+#include "steam/isteamclient.h"
+
+class ISteamHTTP
+{
+protected:
+	~ISteamHTTP() = default;
+};
+
+#define STEAMHTTP_INTERFACE_VERSION "STEAMHTTP_INTERFACE_VERSION002"

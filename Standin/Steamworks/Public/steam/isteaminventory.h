@@ -1,0 +1,13 @@
+// ISteamInventory of SDK 1.39. The plugin never calls it, so the stand-in declares no methods; the
+// simulated client still hands out an object for its version, as CSteamAPIContext::Init needs one.
+#pragma once
+
+#include "steam/isteamclient.h"
+
+class ISteamInventory
+{
+protected:
+	~ISteamInventory() = default;
+};
+
+#define STEAMINVENTORY_INTERFACE_VERSION "STEAMINVENTORY_INTERFACE_V001"

@@ -1,0 +1,13 @@
+// ISteamMusicRemote of SDK 1.39. The plugin never calls it, so the stand-in declares no methods; the
+// simulated client still hands out an object for its version, as CSteamAPIContext::Init needs one.
+#pragma once
+
+#include "steam/isteamclient.h"
+
+class ISteamMusicRemote
+{
+protected:
+	~ISteamMusicRemote() = default;
+};
+
+#define STEAMMUSICREMOTE_INTERFACE_VERSION "STEAMMUSICREMOTE_INTERFACE_VERSION001"
