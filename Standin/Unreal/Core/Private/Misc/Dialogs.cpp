@@ -41,11 +41,11 @@ bool IsAnswerAllowed(EAppMsgType::Type Type, EAppReturnType::Type Answer)
 	}
 }
 
-EAppReturnType::Type Show(EAppMsgType::Type Type, const std::u16string& Text, const std::u16string& Caption)
+EAppReturnType::Type Show(EAppMsgType::Type Type, const std::u16string& Text, const std::u16string& Caption, EAppReturnType::Type DefaultValue)
 {
 	FDialogState& State = GetState();
 	std::unique_lock Lock(State.Mutex);
-	EAppReturnType::Type Answer = Type == EAppMsgType::Ok ? EAppReturnType::Ok : EAppReturnType::Cancel;
+	EAppReturnType::Type Answer = Type == EAppMsgType::Ok ? EAppReturnType::Ok : DefaultValue;
 	if (Type != EAppMsgType::Ok && !State.Answers.empty())
 	{
 		const EAppReturnType::Type Queued = State.Answers.front();
@@ -116,9 +116,10 @@ const char* AnswerName(EAppReturnType::Type Answer)
 	return "Unknown";
 }
 
-EAppReturnType::Type ShowDialog(EAppMsgType::Type Type, const std::u16string& Text, const std::u16string& Caption)
+EAppReturnType::Type ShowDialog(EAppMsgType::Type Type, const std::u16string& Text, const std::u16string& Caption,
+								EAppReturnType::Type DefaultValue = EAppReturnType::Cancel)
 {
-	return Show(Type, Text, Caption);
+	return Show(Type, Text, Caption, DefaultValue);
 }
 } // namespace Standin::Dialogs
 
@@ -131,4 +132,11 @@ EAppReturnType::Type FMessageDialog::Open(EAppMsgType::Type MessageType, const F
 {
 	const FString Title = OptTitle ? OptTitle->ToString() : FString(TEXT("Message"));
 	return Standin::Dialogs::ShowDialog(MessageType, std::u16string(*Message.ToString()), std::u16string(*Title));
+}
+
+EAppReturnType::Type FMessageDialog::Open(EAppMsgType::Type MessageType, EAppReturnType::Type DefaultValue, const FText& Message,
+										  const FText* OptTitle)
+{
+	const FString Title = OptTitle ? OptTitle->ToString() : FString(TEXT("Message"));
+	return Standin::Dialogs::ShowDialog(MessageType, std::u16string(*Message.ToString()), std::u16string(*Title), DefaultValue);
 }
