@@ -60,6 +60,40 @@ FSwitch SplitSwitch(std::string_view Argument)
 	}
 	return Switch;
 }
+// Applies one switch to the command line; returns the error line when the switch is refused.
+std::string ApplySwitch(const std::string& Argument, FPakCommandLine& Line, int& Commands)
+{
+	const FSwitch Switch = SplitSwitch(Argument);
+	const bool bCreate = Switch.Name == "create" && Switch.bHasValue;
+	const bool bReadCommand = !Switch.bHasValue && (Switch.Name == "list" || Switch.Name == "extract");
+	if (bCreate || bReadCommand)
+	{
+		Line.Command = Switch.Name == "create" ? EPakCommand::Create
+					   : Switch.Name == "list" ? EPakCommand::List
+											   : EPakCommand::Extract;
+		Line.ResponseFile = Switch.Value;
+		++Commands;
+	}
+	else if ((Switch.Name == "patchpaddingalign" || Switch.Name == "sizefilter") && Switch.bHasValue)
+	{
+		const std::optional<uint64_t> Count = ParseCount(Switch.Value);
+		if (!Count)
+		{
+			return "Incorrect arguments. " + Argument + " needs a whole number.";
+		}
+		(Switch.Name == "sizefilter" ? Line.SizeFilter : Line.PatchPaddingAlign) = *Count;
+	}
+	else if (std::find(UnsupportedSwitches.begin(), UnsupportedSwitches.end(), Switch.Name) != UnsupportedSwitches.end())
+	{
+		return Argument + " is not supported by this UnrealPak: it writes and reads only uncompressed, unencrypted, "
+						  "unsigned archives in path order.";
+	}
+	else if (Switch.Name != "platform" && Switch.Name != "utf8output" && Switch.Name != "multiprocess")
+	{
+		Line.IgnoredSwitches.push_back(Argument);
+	}
+	return {};
+}
 } // namespace
 
 FPakCommandLineResult ParseCommandLine(const std::vector<std::string>& Arguments)
@@ -67,56 +101,16 @@ FPakCommandLineResult ParseCommandLine(const std::vector<std::string>& Arguments
 	FPakCommandLine Line;
 	std::vector<std::string> Plain;
 	int Commands = 0;
-	std::string BadNumber;
+	std::string SwitchError;
 	for (const std::string& Argument : Arguments)
 	{
 		if (Argument.empty() || Argument[0] != '-')
 		{
 			Plain.push_back(Argument);
-			continue;
 		}
-		const FSwitch Switch = SplitSwitch(Argument);
-		auto ReadCount = [&](uint64_t& Out) {
-			const std::optional<uint64_t> Count = ParseCount(Switch.Value);
-			if (!Count)
-			{
-				BadNumber = Argument;
-			}
-			Out = Count.value_or(0);
-		};
-		if (Switch.Name == "create" && Switch.bHasValue)
+		else if (std::string Error = ApplySwitch(Argument, Line, Commands); !Error.empty() && SwitchError.empty())
 		{
-			Line.Command = EPakCommand::Create;
-			Line.ResponseFile = Switch.Value;
-			++Commands;
-		}
-		else if (Switch.Name == "list" && !Switch.bHasValue)
-		{
-			Line.Command = EPakCommand::List;
-			++Commands;
-		}
-		else if (Switch.Name == "extract" && !Switch.bHasValue)
-		{
-			Line.Command = EPakCommand::Extract;
-			++Commands;
-		}
-		else if (Switch.Name == "patchpaddingalign" && Switch.bHasValue)
-		{
-			ReadCount(Line.PatchPaddingAlign);
-		}
-		else if (Switch.Name == "sizefilter" && Switch.bHasValue)
-		{
-			ReadCount(Line.SizeFilter);
-		}
-		else if (std::find(UnsupportedSwitches.begin(), UnsupportedSwitches.end(), Switch.Name) !=
-				 UnsupportedSwitches.end())
-		{
-			return {std::nullopt, Argument + " is not supported by this UnrealPak: it writes and reads only "
-											 "uncompressed, unencrypted, unsigned archives in list order"};
-		}
-		else if (Switch.Name != "platform" && Switch.Name != "utf8output" && Switch.Name != "multiprocess")
-		{
-			Line.IgnoredSwitches.push_back(Argument);
+			SwitchError = Error;
 		}
 	}
 	const char* Usage = Line.Command == EPakCommand::List ? ListUsage
@@ -128,9 +122,9 @@ FPakCommandLineResult ParseCommandLine(const std::vector<std::string>& Arguments
 	{
 		return {std::nullopt, Commands > 1 ? "Incorrect arguments. Give one of -Create=, -List and -Extract." : Usage};
 	}
-	if (!BadNumber.empty())
+	if (!SwitchError.empty())
 	{
-		return {std::nullopt, "Incorrect arguments. " + BadNumber + " needs a whole number."};
+		return {std::nullopt, SwitchError};
 	}
 	Line.PakPath = Plain[0];
 	if (Line.Command == EPakCommand::Extract)
