@@ -1,0 +1,113 @@
+#include "Levelwright/BuildCommands.h"
+
+#include "Dom/JsonObject.h"
+#include "Misc/Paths.h"
+#include "Policies/PrettyJsonPrintPolicy.h"
+#include "Serialization/JsonSerializer.h"
+#include "Serialization/JsonWriter.h"
+
+namespace LevelwrightBuild
+{
+const TCHAR* const WindowsCookPlatform = TEXT("WindowsNoEditor");
+const TCHAR* const AndroidCookPlatform = TEXT("Android_ASTC");
+const TCHAR* const LinuxServerCookPlatform = TEXT("LinuxServer");
+const TCHAR* const WorkshopMetadataText = TEXT("{ test: 1 }");
+
+FString MakeToolUrl(const FString& EngineDir, const TCHAR* ExecutableName)
+{
+	// Quoted, so an engine installed below a folder with blanks still starts.
+	return FString::Printf(TEXT("\"%s\""), *FPaths::Combine(EngineDir, TEXT("Binaries"), TEXT("Win64"), ExecutableName));
+}
+
+FString GetCookPlatform(bool bPCBuild)
+{
+	return bPCBuild ? WindowsCookPlatform : AndroidCookPlatform;
+}
+
+FString MakeCookParams(const FString& ProjectFilePath, const FString& CookPlatform, const FString& MapPackageName)
+{
+	FString Params;
+	Params += FString::Printf(TEXT("\"%s\" "), *ProjectFilePath);
+	Params += FString::Printf(TEXT(" -run=cook -targetplatform=%s+LinuxServer -UnVersioned"), *CookPlatform);
+	Params += FString::Printf(TEXT(" -map=%s"), *MapPackageName);
+	return Params;
+}
+
+FString GetPakPlatform(const FString& CookPlatform)
+{
+	FString PakPlatform = TEXT("Linux");
+	if (CookPlatform.Equals(WindowsCookPlatform, ESearchCase::IgnoreCase))
+	{
+		PakPlatform = TEXT("Windows");
+	}
+	else if (CookPlatform.Equals(AndroidCookPlatform, ESearchCase::IgnoreCase))
+	{
+		PakPlatform = AndroidCookPlatform;
+	}
+	return PakPlatform;
+}
+
+FString MakePakParams(const FString& PakPath, const FString& PakListPath, const FString& PakPlatform)
+{
+	FString Params;
+	Params += FString::Printf(TEXT("\"%s\" "), *PakPath);
+	Params += FString::Printf(TEXT("-create=\"%s\" "), *PakListPath);
+	Params += FString::Printf(TEXT("-platform=\"%s\" -UTF8Output -multiprocess -patchpaddingalign=2048"), *PakPlatform);
+	return Params;
+}
+
+FString MakePakListLine(const FString& SourcePath, const FString& MountPoint, const FString& RelativePath)
+{
+	return FString::Printf(TEXT("\"%s\" \"%s/%s\"\r\n"), *SourcePath, *MountPoint, *RelativePath);
+}
+
+FString MakeCookMarkerText(bool bPCBuild)
+{
+	return bPCBuild ? TEXT("Build:0") : TEXT("Build:1");
+}
+
+FString MakeWorkshopFolderName(uint64 ItemId)
+{
+	return FString::Printf(TEXT("UGC%lld"), ItemId);
+}
+
+FString MakeModFolderName(const FString& ModId, bool bIsUGCFolder)
+{
+	return FString::Printf(bIsUGCFolder ? TEXT("UGC%s") : TEXT("QRN_%s"), *ModId);
+}
+
+FString MakeMountPoint(const FString& MapFolderName)
+{
+	// "Drovik" is the game's project folder; the game mounts paks relative to its binaries.
+	return FString::Printf(TEXT("../../../Drovik/Content/CustomMaps/%s"), *MapFolderName);
+}
+
+FString MakeCookedMapDir(const FString& SavedDir, const FString& CookPlatform, const FString& MapFolderName)
+{
+	const FString RelativeContentPath = FPaths::Combine(TEXT("Drovik"), TEXT("Content"), TEXT("CustomMaps"), *MapFolderName);
+	return FPaths::Combine(SavedDir, TEXT("Cooked"), CookPlatform, RelativeContentPath);
+}
+
+bool SerializeDeployMetadata(const FDeployMetadata& Metadata, FString& OutText)
+{
+	TSharedRef<FJsonObject> Json = MakeShared<FJsonObject>();
+	Json->SetStringField(TEXT("Id"), Metadata.Id);
+	Json->SetNumberField(TEXT("Version"), Metadata.Version);
+	Json->SetStringField(TEXT("MapLabel"), Metadata.MapLabel);
+	Json->SetBoolField(TEXT("IsCustomGameMode"), Metadata.bIsCustomGameMode);
+	Json->SetStringField(TEXT("CustomGameModeLabel"), Metadata.CustomGameModeLabel);
+	Json->SetNumberField(TEXT("AndroidPakSize"), static_cast<double>(Metadata.AndroidPakSize));
+	Json->SetNumberField(TEXT("WindowsPakSize"), static_cast<double>(Metadata.WindowsPakSize));
+	Json->SetNumberField(TEXT("LinuxServerPakSize"), static_cast<double>(Metadata.LinuxServerPakSize));
+	Json->SetNumberField(TEXT("QuarnLinuxServerPakSize"), static_cast<double>(Metadata.QuarnLinuxServerPakSize));
+
+	FString Text;
+	TSharedRef<TJsonWriter<TCHAR, TPrettyJsonPrintPolicy<TCHAR>>> Writer = TJsonWriterFactory<TCHAR, TPrettyJsonPrintPolicy<TCHAR>>::Create(&Text);
+	if (!FJsonSerializer::Serialize(Json, Writer))
+	{
+		return false;
+	}
+	OutText = Text;
+	return true;
+}
+} // namespace LevelwrightBuild

@@ -1,0 +1,25 @@
+#include "Levelwright/BuildPaths.h"
+
+#include "HAL/FileManager.h"
+#include "Levelwright/BuildCommands.h"
+#include "Misc/Paths.h"
+
+FString GetAbsoluteSavedDir()
+{
+	return FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir());
+}
+
+FString GetEngineToolUrl(const TCHAR* ExecutableName)
+{
+	return LevelwrightBuild::MakeToolUrl(FPaths::EngineDir(), ExecutableName);
+}
+
+void MakeOutputDirectory(const FString& Dir)
+{
+	if (FPaths::DirectoryExists(Dir))
+	{
+		return;
+	}
+	const bool bResult = IFileManager::Get().MakeDirectory(*Dir, true);
+	ensure(bResult);
+}

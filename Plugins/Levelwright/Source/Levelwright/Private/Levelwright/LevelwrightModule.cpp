@@ -1,0 +1,122 @@
+#include "Levelwright/LevelwrightModule.h"
+
+#include "CoreGlobals.h"
+#include "HAL/FileManager.h"
+#include "HAL/PlatformMisc.h"
+#include "Misc/FileHelper.h"
+#include "Misc/MessageDialog.h"
+#include "Modules/ModuleManager.h"
+#include "QRNInterface/QRNInterface.h"
+#include "UGCInterface/UGCInterface.h"
+
+THIRD_PARTY_INCLUDES_START
+#include "steam/steam_api.h"
+THIRD_PARTY_INCLUDES_END
+
+DEFINE_LOG_CATEGORY(LevelwrightLog);
+
+IMPLEMENT_MODULE(FLevelwrightModule, Levelwright)
+
+namespace
+{
+// The Steam API reads this file when it starts, and so takes this editor for the game Drovik.
+const TCHAR* SteamAppIdFile = TEXT("./steam_appid.txt");
+const TCHAR* DrovikAppId = TEXT("731904");
+
+// A commandlet (the cook this plugin starts) has nobody to answer a dialog, and a modal box there
+// would hang the cook the editor waits for: it logs what it would have shown instead.
+EAppReturnType::Type AskYesNo(const FString& Question)
+{
+	if (IsRunningCommandlet())
+	{
+		UE_LOG(LevelwrightLog, Warning, TEXT("%s"), *Question);
+		return EAppReturnType::Cancel;
+	}
+	return FMessageDialog::Open(EAppMsgType::YesNo, EAppReturnType::Cancel, FText::FromString(Question));
+}
+
+void ShowStartupError(const FString& Text, const FString& Caption)
+{
+	if (IsRunningCommandlet())
+	{
+		UE_LOG(LevelwrightLog, Warning, TEXT("%s"), *Text);
+		return;
+	}
+	FPlatformMisc::MessageBoxExt(EAppMsgType::Ok, *Text, *Caption);
+}
+} // namespace
+
+FLevelwrightModule& FLevelwrightModule::Get()
+{
+	return FModuleManager::GetModuleChecked<FLevelwrightModule>(TEXT("Levelwright"));
+}
+
+void FLevelwrightModule::StartupModule()
+{
+	UE_LOG(LevelwrightLog, Log, TEXT("Initializing Drovik's workshop editor plugin"));
+	FFileHelper::SaveStringToFile(DrovikAppId, SteamAppIdFile);
+	const bool bSteamAvailable = SteamAPI_Init();
+
+	WorkshopMap = nullptr;
+	QuarnMod = nullptr;
+	bBuildAndroid = true;
+	bBuildWindows = false;
+	bBusy.store(false);
+	SelectedTab = 0;
+
+	LocateGameInstall();
+
+	QuarnMod = new FQRNInterface();
+	DecideMode(bSteamAvailable);
+}
+
+void FLevelwrightModule::DecideMode(bool bSteamAvailable)
+{
+	if (QuarnMod->HasMod() && !QuarnMod->bIsUGCFolder)
+	{
+		UE_LOG(LevelwrightLog, Log, TEXT("Found Quarn only Mod!"));
+		return;
+	}
+	if (bSteamAvailable)
+	{
+		WorkshopMap = new FUGCInterface();
+		delete QuarnMod;
+		QuarnMod = nullptr;
+		return;
+	}
+	if (AskYesNo(TEXT("Are you making a Drovik:Quarn mod?")) == EAppReturnType::Yes)
+	{
+		return;
+	}
+	delete QuarnMod;
+	QuarnMod = nullptr;
+	ShowStartupError(TEXT("Steam is not running or failed to load it"), TEXT("Error"));
+}
+
+void FLevelwrightModule::ShutdownModule()
+{
+	IFileManager::Get().Delete(SteamAppIdFile, false, false, false);
+	delete QuarnMod;
+	QuarnMod = nullptr;
+	// Its call-result holders unregister every Steam call still pending, so no result reaches it.
+	delete WorkshopMap;
+	WorkshopMap = nullptr;
+}
+
+void FLevelwrightModule::Tick(float DeltaTime)
+{
+	if (WorkshopMap)
+	{
+		SteamAPI_RunCallbacks();
+	}
+}
+
+bool FLevelwrightModule::IsTickable() const
+{
+	return WorkshopMap != nullptr;
+}
+
+TStatId FLevelwrightModule::GetStatId() const
+{
+	RETURN_QUICK_DECLARE_CYCLE_STAT(FLevelwrightModule, STATGROUP_Tickables);
+}

@@ -1,0 +1,86 @@
+// Packing the cooked map folder of one platform into a pak with the engine's UnrealPak.
+#include "Levelwright/LevelwrightModule.h"
+
+#include "HAL/FileManager.h"
+#include "HAL/PlatformProcess.h"
+#include "Levelwright/BuildCommands.h"
+#include "Levelwright/BuildPaths.h"
+#include "Levelwright/PakListVisitor.h"
+#include "Misc/FileHelper.h"
+#include "Misc/Paths.h"
+#include "QRNInterface/QRNInterface.h"
+#include "UGCInterface/UGCInterface.h"
+
+namespace
+{
+// The map folder to pack: the Workshop map's when there is one, else the Quarn mod's. False (after an
+// Error line) when there is no mod to pack.
+bool ChooseMapFolder(const FLevelwrightModule& Module, FString& OutFolderName)
+{
+	if (Module.WorkshopMap)
+	{
+		const uint64 WorkshopId = Module.WorkshopMap->ItemId;
+		ensure(WorkshopId != 0);
+		OutFolderName = LevelwrightBuild::MakeWorkshopFolderName(WorkshopId);
+		return true;
+	}
+	if (!Module.QuarnMod || !Module.QuarnMod->HasMod())
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("No Mod found to create a .pak from"));
+		return false;
+	}
+	OutFolderName = LevelwrightBuild::MakeModFolderName(Module.QuarnMod->ModId, Module.QuarnMod->bIsUGCFolder);
+	return true;
+}
+
+// Writes the pak list of the cooked map folder (an empty file when nothing was cooked there).
+void WritePakList(const FString& CookedMapDir, const FString& MountPoint, const FString& PakListPath)
+{
+	FPakListVisitor Visitor(MountPoint, CookedMapDir);
+	IFileManager::Get().IterateDirectoryRecursively(*CookedMapDir, Visitor);
+	FFileHelper::SaveStringToFile(Visitor.PakList, *PakListPath);
+}
+
+bool RunUnrealPak(const FString& Params)
+{
+	const FString PakUrl = GetEngineToolUrl(TEXT("UnrealPak.exe"));
+	int32 ReturnCode = 0;
+	FString StdOut;
+	FString StdErr;
+	bool bSucceeded = true;
+	if (!FPlatformProcess::ExecProcess(*PakUrl, *Params, &ReturnCode, &StdOut, &StdErr))
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("Pak command failed: %s %s"), *StdOut, *StdErr);
+		bSucceeded = false;
+	}
+	if (ReturnCode != 0)
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("Pak command returned non-zero value: %d \n%s %s"), ReturnCode, *StdOut, *StdErr);
+		bSucceeded = false;
+	}
+	return bSucceeded;
+}
+} // namespace
+
+bool FLevelwrightModule::BuildPak(const FString& CookPlatform, const FString& PakPath, int64* OutPakSize)
+{
+	FString MapFolderName;
+	if (!ChooseMapFolder(*this, MapFolderName))
+	{
+		return false;
+	}
+
+	const FString SavedDir = GetAbsoluteSavedDir();
+	const FString PakListPath = FPaths::Combine(SavedDir, TEXT("custommap_paklist.txt"));
+	WritePakList(LevelwrightBuild::MakeCookedMapDir(SavedDir, CookPlatform, MapFolderName), LevelwrightBuild::MakeMountPoint(MapFolderName), PakListPath);
+
+	const FString PakPlatform = LevelwrightBuild::GetPakPlatform(CookPlatform);
+	const bool bSucceeded = RunUnrealPak(LevelwrightBuild::MakePakParams(PakPath, PakListPath, PakPlatform));
+
+	if (OutPakSize)
+	{
+		// Whatever the outcome: a failed run reports the size of an older pak left in place, -1 for none.
+		*OutPakSize = IPlatformFile::GetPlatformPhysical().FileSize(*PakPath);
+	}
+	return bSucceeded;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "GenericPlatform/GenericPlatformFile.h"
+
+// Walks a cooked map folder and collects one pak list line per file, each naming the file and its
+// path below the mount point. Folders get no line; the walk never stops early.
+class FPakListVisitor : public IPlatformFile::FDirectoryVisitor
+{
+public:
+	FPakListVisitor(const FString& InMountPoint, const FString& InCookedMapDir);
+
+	virtual bool Visit(const TCHAR* FilenameOrDirectory, bool bIsDirectory) override;
+
+	FString MountPoint;
+	FString CookedMapDir;
+	FString PakList;
+};

@@ -1,0 +1,137 @@
+#include "TestEnvironment.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "Standin/Machine.h"
+
+namespace fs = std::filesystem;
+
+namespace LevelwrightTest
+{
+fs::path SourceDir()
+{
+	return LEVELWRIGHT_SOURCE_DIR;
+}
+
+fs::path BuiltBinariesDir()
+{
+	return LEVELWRIGHT_BINARIES_DIR;
+}
+
+FTempDir::FTempDir()
+{
+	std::string Pattern = (fs::temp_directory_path() / "levelwright-test-XXXXXX").string();
+	if (!::mkdtemp(Pattern.data()))
+	{
+		throw std::runtime_error("cannot create a temporary folder");
+	}
+	Root = Pattern;
+}
+
+FTempDir::~FTempDir()
+{
+	std::error_code Error;
+	// Tests may leave read-only folders behind on purpose: make them writable first.
+	for (auto It = fs::recursive_directory_iterator(Root, Error); !Error && It != fs::recursive_directory_iterator(); It.increment(Error))
+	{
+		fs::permissions(It->path(), fs::perms::owner_all, fs::perm_options::add, Error);
+	}
+	fs::remove_all(Root, Error);
+}
+
+void WriteFile(const fs::path& Path, const std::string& Bytes)
+{
+	fs::create_directories(Path.parent_path());
+	std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
+	Out << Bytes;
+}
+
+std::string ReadFile(const fs::path& Path)
+{
+	std::ifstream In(Path, std::ios::binary);
+	std::ostringstream Text;
+	Text << In.rdbuf();
+	return Text.str();
+}
+
+FTestMachine::FTestMachine(const fs::path& InRoot) : Root(InRoot)
+{
+	fs::create_directories(Root);
+	const fs::path Sample = SourceDir() / "Samples" / "machine";
+	if (fs::exists(Sample))
+	{
+		fs::copy(Sample, Root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+	}
+	Standin::Machine::SetRoot(Root);
+}
+
+fs::path FTestMachine::Drive(const std::string& WindowsPath) const
+{
+	return Standin::Machine::ToHostPath(WindowsPath);
+}
+
+fs::path FTestMachine::GameDir() const
+{
+	return Drive("D:/SteamLibrary/steamapps/common/DrovikVR");
+}
+
+void FTestMachine::SetClient(const std::string& Key, const std::string& JsonValue)
+{
+	const fs::path ClientFile = Root / "steam" / "client.json";
+	std::string Text = ReadFile(ClientFile);
+	const std::regex Existing("\"" + Key + "\"\\s*:\\s*(\"[^\"]*\"|[^,}\\s]+|\\{[^}]*\\})");
+	if (std::regex_search(Text, Existing))
+	{
+		Text = std::regex_replace(Text, Existing, "\"" + Key + "\": " + JsonValue);
+	}
+	else
+	{
+		const auto Brace = Text.find('{');
+		Text.insert(Brace + 1, "\"" + Key + "\": " + JsonValue + ", ");
+	}
+	WriteFile(ClientFile, Text);
+}
+
+FTestProject::FTestProject(const fs::path& InRoot) : Root(InRoot)
+{
+	WriteFile(File(), "{\n\t\"FileVersion\": 3,\n\t\"EngineAssociation\": \"4.21\",\n\t\"Modules\": []\n}\n");
+	WriteFile(Root / "Config" / "DefaultGame.ini",
+			  "[/Script/UnrealEd.ProjectPackagingSettings]\n+DirectoriesToAlwaysCook=(Path=\"/Game/CustomMaps\")\n");
+	fs::create_directories(Root / "Plugins");
+	fs::create_directory_symlink(SourceDir() / "Plugins" / "Levelwright", Root / "Plugins" / "Levelwright");
+}
+
+fs::path FTestProject::ContentPath(const std::string& PackageName, const std::string& Extension) const
+{
+	const std::string Prefix = "/Game/";
+	if (PackageName.rfind(Prefix, 0) != 0)
+	{
+		throw std::invalid_argument("not a /Game package: " + PackageName);
+	}
+	return Root / "Content" / (PackageName.substr(Prefix.size()) + Extension);
+}
+
+void FTestProject::WritePackage(const std::string& PackageName, const std::string& Json, bool bMap) const
+{
+	WriteFile(ContentPath(PackageName, bMap ? ".umap" : ".uasset"), Json);
+}
+
+void FTestProject::WriteDefinition(const std::string& FolderName, const std::string& PropertiesJson) const
+{
+	WritePackage("/Game/CustomMaps/" + FolderName + "/definition", "{\"Class\": \"Drovik_Map\", \"Properties\": " + PropertiesJson + "}");
+}
+
+FTestEngine::FTestEngine(const fs::path& Root) : Binaries(Root / "Engine" / "Binaries" / "Win64")
+{
+	fs::create_directories(Binaries);
+	for (const char* Tool : {"UE4Editor.exe", "UnrealPak.exe"})
+	{
+		fs::create_symlink(BuiltBinariesDir() / Tool, Binaries / Tool);
+	}
+}
+} // namespace LevelwrightTest
