@@ -42,13 +42,12 @@ bool IsRefused(std::string_view Operation, const Fault& Injected)
 	return false;
 }
 
+// A record without padding garbage; an I/O failure hands over the zeroed record.
 template <class R>
-R EmptyRecord(bool bNeedsLegalAgreement)
+R ZeroedRecord()
 {
 	R Record;
 	std::memset(&Record, 0, sizeof(Record));
-	Record.m_eResult = k_EResultOK;
-	Record.m_bUserNeedsToAcceptWorkshopLegalAgreement = bNeedsLegalAgreement;
 	return Record;
 }
 
@@ -118,12 +117,13 @@ SteamAPICall_t SteamUgc::CreateItem(AppId_t nConsumerAppId, EWorkshopFileType eF
 	return Calls()
 		.Add(Config.ResultDelayFrames,
 			 [=] {
-				 CreateItemResult_t Record = EmptyRecord<CreateItemResult_t>(bLegal);
+				 CreateItemResult_t Record = ZeroedRecord<CreateItemResult_t>();
 				 if (bIoFailure)
 				 {
 					 LogWarning("CreateItem: delivered as an I/O failure (fault)");
 					 return MakeOutcome(Record, true);
 				 }
+				 Record.m_bUserNeedsToAcceptWorkshopLegalAgreement = bLegal;
 				 std::string Error;
 				 Record.m_eResult = Early == k_EResultOK
 										? Workshop::CreateItem(nConsumerAppId, Record.m_nPublishedFileId, Error)
@@ -347,12 +347,14 @@ SteamAPICall_t SteamUgc::SubmitItemUpdate(UGCUpdateHandle_t handle, const char* 
 	const bool bLegal = !Config.bLegalAgreementAccepted;
 	const CallQueue::Ticket Ticket =
 		Calls().Add(Config.ResultDelayFrames, [this, handle, Entry, Upload, Result, Why, bIoFailure, bLegal] {
-			SubmitItemUpdateResult_t Record = EmptyRecord<SubmitItemUpdateResult_t>(bLegal);
-			Record.m_eResult = Result;
+			SubmitItemUpdateResult_t Record = ZeroedRecord<SubmitItemUpdateResult_t>();
 			std::string Summary = Why;
-			if (!bIoFailure && Result == k_EResultOK)
+			if (!bIoFailure)
 			{
-				Record.m_eResult = Workshop::Commit(Entry.AppId, Entry.ItemId, Entry.Changes, Upload.get(), Summary);
+				Record.m_bUserNeedsToAcceptWorkshopLegalAgreement = bLegal;
+				Record.m_eResult = Result != k_EResultOK ? Result
+														 : Workshop::Commit(Entry.AppId, Entry.ItemId, Entry.Changes,
+																			Upload.get(), Summary);
 			}
 			Forget(handle);
 			const std::string Item = "Workshop item " + std::to_string(Entry.ItemId);
