@@ -3,6 +3,7 @@
 #include "CoreGlobals.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformMisc.h"
+#include "Levelwright/LevelwrightStyle.h"
 #include "Misc/FileHelper.h"
 #include "Misc/MessageDialog.h"
 #include "Modules/ModuleManager.h"
@@ -65,6 +66,12 @@ void FLevelwrightModule::StartupModule()
 	SelectedTab = 0;
 
 	LocateGameInstall();
+	FLevelwrightStyle::Initialize(Resources);
+	// A commandlet has no tabs; the cook this plugin starts loads it too.
+	if (!IsRunningCommandlet())
+	{
+		RegisterWorkshopTab();
+	}
 
 	QuarnMod = new FQRNInterface();
 	DecideMode(bSteamAvailable);
@@ -95,6 +102,11 @@ void FLevelwrightModule::DecideMode(bool bSteamAvailable)
 
 void FLevelwrightModule::ShutdownModule()
 {
+	if (!IsRunningCommandlet())
+	{
+		UnregisterWorkshopTab();
+	}
+	FLevelwrightStyle::Shutdown(Resources);
 	IFileManager::Get().Delete(SteamAppIdFile, false, false, false);
 	delete QuarnMod;
 	QuarnMod = nullptr;

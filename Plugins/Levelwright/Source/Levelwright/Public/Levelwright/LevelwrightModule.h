@@ -73,5 +73,7 @@ public:
 
 private:
 	TSharedRef<SDockTab> SpawnWorkshopTab(const FSpawnTabArgs& Args);
+	void RegisterWorkshopTab();
+	void UnregisterWorkshopTab();
 	void DecideMode(bool bSteamAvailable);
 };

@@ -1,0 +1,400 @@
+#include "UI/DrovikWorkshopWindow.h"
+
+#include "Brushes/SlateDynamicImageBrush.h"
+#include "EditorStyleSet.h"
+#include "Levelwright/LevelwrightStyle.h"
+#include "UI/WorkshopTab.h"
+#include "Widgets/Images/SImage.h"
+#include "Widgets/Images/SThrobber.h"
+#include "Widgets/Input/SButton.h"
+#include "Widgets/Input/SCheckBox.h"
+#include "Widgets/Input/SEditableTextBox.h"
+#include "Widgets/Input/SHyperlink.h"
+#include "Widgets/Layout/SBorder.h"
+#include "Widgets/Layout/SBox.h"
+#include "Widgets/Layout/SWidgetSwitcher.h"
+#include "Widgets/SBoxPanel.h"
+#include "Widgets/SOverlay.h"
+#include "Widgets/Text/STextBlock.h"
+
+namespace
+{
+// Every page sits on the editor's panel look.
+TSharedRef<SWidget> MakePage(const TSharedRef<SWidget>& Content)
+{
+	return SNew(SBorder)
+		.BorderImage(FEditorStyle::GetBrush("ToolPanel.GroupBorder"))
+		.Padding(20)
+		[
+			Content
+		];
+}
+
+FText Text(const TCHAR* Literal)
+{
+	return FText::FromString(Literal);
+}
+} // namespace
+
+void SDrovikWorkshopWindow::Construct(const FArguments& InArgs)
+{
+	MapTabLabel.Bind(this, &SDrovikWorkshopWindow::GetMapTabLabel);
+	MapSwitcherIndex.Bind(this, &SDrovikWorkshopWindow::GetMapSwitcherIndex);
+	BusyVisibility.Bind(this, &SDrovikWorkshopWindow::GetBusyVisibility);
+	StandbyVisibility.Bind(this, &SDrovikWorkshopWindow::GetStandbyVisibility);
+	ConfigText.Bind(this, &SDrovikWorkshopWindow::GetConfigState);
+	TabIndex.Bind(this, &SDrovikWorkshopWindow::GetTabIndex);
+
+	LogoBrush = MakeShareable(new FSlateDynamicImageBrush(FName(*FLevelwrightStyle::GetLogoPath()), FVector2D(200, 80),
+														  FLinearColor(1, 1, 1, 1), ESlateBrushTileType::NoTile,
+														  ESlateBrushImageType::FullColor));
+
+	ChildSlot
+	[
+		SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		[
+			MakeHeader()
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		[
+			MakePageHeaders()
+		]
+		+ SVerticalBox::Slot()
+		[
+			SNew(SWidgetSwitcher)
+			.WidgetIndex(TabIndex)
+			+ SWidgetSwitcher::Slot()
+			[
+				MakeSetupPage()
+			]
+			+ SWidgetSwitcher::Slot()
+			[
+				MakeTestingPage()
+			]
+			+ SWidgetSwitcher::Slot()
+			[
+				MakeDeploymentPage()
+			]
+			+ SWidgetSwitcher::Slot()
+			[
+				MakeServerMapPage()
+			]
+		]
+	];
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeHeader()
+{
+	return SNew(SHorizontalBox)
+		+ SHorizontalBox::Slot()
+		.AutoWidth()
+		.HAlign(HAlign_Left)
+		.VAlign(VAlign_Top)
+		[
+			SNew(SBox)
+			.MinDesiredWidth(200)
+			.MaxDesiredWidth(200)
+			.MinDesiredHeight(80)
+			.MaxDesiredHeight(80)
+			[
+				SNew(SImage)
+				.Image(LogoBrush.Get())
+			]
+		]
+		+ SHorizontalBox::Slot()
+		.FillWidth(1)
+		.Padding(5)
+		.HAlign(HAlign_Left)
+		[
+			SNew(STextBlock)
+			.Text(ConfigText)
+		];
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakePageHeaders()
+{
+	return SNew(SHorizontalBox)
+		+ SHorizontalBox::Slot()
+		.AutoWidth()
+		[
+			SNew(SWorkshopTab).Index(0).Text(Text(TEXT("Setup")))
+		]
+		+ SHorizontalBox::Slot()
+		.AutoWidth()
+		[
+			SNew(SWorkshopTab).Index(1).Text(Text(TEXT("Testing(Steam)")))
+		]
+		+ SHorizontalBox::Slot()
+		.AutoWidth()
+		[
+			SNew(SWorkshopTab).Index(2).Text(Text(TEXT("Deployment(Steam)")))
+		]
+		+ SHorizontalBox::Slot()
+		.AutoWidth()
+		[
+			SNew(SWorkshopTab).Index(3).Text(Text(TEXT("Server Map")))
+		];
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeSetupPage()
+{
+	auto MakeCreateNewButton = [this]() -> TSharedRef<SWidget> {
+		return SNew(SBox)
+			.MinDesiredWidth(200)
+			.MinDesiredHeight(40)
+			[
+				SNew(SButton)
+				.HAlign(HAlign_Center)
+				.VAlign(VAlign_Center)
+				.Text(Text(TEXT("Create New")))
+				.OnClicked(this, &SDrovikWorkshopWindow::CreateNewClicked)
+			];
+	};
+
+	return MakePage(
+		SNew(SWidgetSwitcher)
+		.WidgetIndex(MapSwitcherIndex)
+		+ SWidgetSwitcher::Slot()
+		[
+			SNew(SVerticalBox)
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.HAlign(HAlign_Left)
+			[
+				SNew(STextBlock)
+				.Text(Text(TEXT("No UGC folder found, is this a new map? if so create a new workshop item")))
+			]
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.Padding(0, 20, 0, 0)
+			.HAlign(HAlign_Left)
+			[
+				MakeCreateNewButton()
+			]
+		]
+		+ SWidgetSwitcher::Slot()
+		[
+			SNew(SVerticalBox)
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.HAlign(HAlign_Left)
+			[
+				SNew(STextBlock)
+				.Text(Text(TEXT("Ready! Sync metadata updates the title and preview image from your local definition asset")))
+			]
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.Padding(0, 20, 0, 0)
+			.HAlign(HAlign_Left)
+			[
+				SNew(SHorizontalBox)
+				+ SHorizontalBox::Slot()
+				.AutoWidth()
+				.Padding(0, 0, 10, 0)
+				[
+					SNew(SBox)
+					.MinDesiredWidth(200)
+					.MinDesiredHeight(40)
+					[
+						SNew(SButton)
+						.HAlign(HAlign_Center)
+						.VAlign(VAlign_Center)
+						.Text(Text(TEXT("Sync Metadata")))
+						.ToolTipText(Text(TEXT("Updates the workshop item from the local definition")))
+						.OnClicked(this, &SDrovikWorkshopWindow::SyncTitleClicked)
+					]
+				]
+				+ SHorizontalBox::Slot()
+				.AutoWidth()
+				.VAlign(VAlign_Center)
+				[
+					SNew(SHyperlink)
+					.Text(Text(TEXT("Add/Edit Images & Videos")))
+					.OnNavigate(this, &SDrovikWorkshopWindow::WorkshopItemLinkClicked)
+				]
+			]
+		]
+		+ SWidgetSwitcher::Slot()
+		[
+			SNew(SVerticalBox)
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.HAlign(HAlign_Left)
+			[
+				SNew(STextBlock)
+				.Text(Text(TEXT("No QRN folder found, is this a new map? if so create a new Drovik:Quarn mod")))
+			]
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.Padding(0, 10, 0, 0)
+			[
+				SNew(STextBlock)
+				.Text(Text(TEXT("Map Name")))
+				.AutoWrapText(true)
+			]
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.HAlign(HAlign_Left)
+			[
+				SNew(SEditableTextBox)
+				.MinDesiredWidth(512)
+				.OnTextChanged(this, &SDrovikWorkshopWindow::OnMapNameTextChanged)
+			]
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.Padding(0, 20, 0, 0)
+			.HAlign(HAlign_Left)
+			[
+				MakeCreateNewButton()
+			]
+		]
+		+ SWidgetSwitcher::Slot()
+		[
+			SNew(SVerticalBox)
+			+ SVerticalBox::Slot()
+			.AutoHeight()
+			.HAlign(HAlign_Left)
+			[
+				SNew(STextBlock)
+				.Text(Text(TEXT("Setup complete!")))
+			]
+		]);
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeTestingPage()
+{
+	return MakePage(
+		SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.FillHeight(1)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("Click on \"stage\" to cook and copy the map to your Drovik installation for testing purposes, single player only")))
+			.AutoWrapText(true)
+		]
+		+ SVerticalBox::Slot()
+		.HAlign(HAlign_Left)
+		.VAlign(VAlign_Top)
+		.Padding(0, 10, 0, 0)
+		[
+			MakeActionButton(TEXT("Stage"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::StageButtonClicked))
+		]);
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeDeploymentPage()
+{
+	return MakePage(
+		SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.FillHeight(1)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("Submit content to the workshop")))
+			.AutoWrapText(true)
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.Padding(0, 10, 0, 0)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("Change note")))
+			.AutoWrapText(true)
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.HAlign(HAlign_Left)
+		[
+			SNew(SEditableTextBox)
+			.MinDesiredWidth(512)
+			.OnTextChanged(this, &SDrovikWorkshopWindow::OnNotesTextChanged)
+		]
+		+ SVerticalBox::Slot()
+		.HAlign(HAlign_Left)
+		.VAlign(VAlign_Top)
+		.Padding(0, 10, 0, 0)
+		[
+			MakeActionButton(TEXT("Submit"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitButtonClicked))
+		]);
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
+{
+	return MakePage(
+		SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.FillHeight(1)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("Select the build platform(s)")))
+			.AutoWrapText(true)
+		]
+		+ SVerticalBox::Slot()
+		.HAlign(HAlign_Left)
+		.VAlign(VAlign_Top)
+		.Padding(0, 10, 0, 0)
+		[
+			MakeActionButton(TEXT("Build Selected Platform(s)"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitQuarnClicked))
+		]
+		+ SVerticalBox::Slot()
+		.HAlign(HAlign_Left)
+		.VAlign(VAlign_Top)
+		.Padding(0, 5, 0, 0)
+		[
+			MakeBuildPlatformCheckBox(TEXT("Windows"), ECheckBoxState::Unchecked,
+									  FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnWindowsBuildPlatformsChanged))
+		]
+		+ SVerticalBox::Slot()
+		.HAlign(HAlign_Left)
+		.VAlign(VAlign_Top)
+		.Padding(0, 5, 0, 0)
+		[
+			MakeBuildPlatformCheckBox(TEXT("Android"), ECheckBoxState::Checked,
+									  FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnAndroidBuildPlatformsChanged))
+		]);
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeActionButton(const TCHAR* Label, FOnClicked OnClicked)
+{
+	return SNew(SBox)
+		.MinDesiredWidth(200)
+		.MinDesiredHeight(40)
+		[
+			SNew(SOverlay)
+			+ SOverlay::Slot()
+			[
+				SNew(SThrobber)
+				.Visibility(BusyVisibility)
+			]
+			+ SOverlay::Slot()
+			[
+				SNew(SButton)
+				.Visibility(StandbyVisibility)
+				.HAlign(HAlign_Center)
+				.VAlign(VAlign_Center)
+				.Text(Text(Label))
+				.OnClicked(OnClicked)
+			]
+		];
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeBuildPlatformCheckBox(const TCHAR* Label, ECheckBoxState InitialState,
+																	 FOnCheckStateChanged OnChanged)
+{
+	return SNew(SHorizontalBox)
+		+ SHorizontalBox::Slot()
+		.FillWidth(1)
+		.HAlign(HAlign_Left)
+		[
+			SNew(SCheckBox)
+			.IsChecked(InitialState)
+			.OnCheckStateChanged(OnChanged)
+			[
+				SNew(STextBlock)
+				.Text(Text(Label))
+				.AutoWrapText(true)
+			]
+		];
+}

@@ -1,0 +1,60 @@
+// The content of the "Drovik Workshop" tab. It keeps no map state: its queries read the module's
+// shared state on every layout and paint, and its handlers write module fields or call its operations.
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Framework/SlateDelegates.h"
+#include "Input/Reply.h"
+#include "Layout/Visibility.h"
+#include "Styling/SlateTypes.h"
+#include "Widgets/DeclarativeSyntaxSupport.h"
+#include "Widgets/SCompoundWidget.h"
+
+struct FSlateDynamicImageBrush;
+
+class SDrovikWorkshopWindow : public SCompoundWidget
+{
+public:
+	SLATE_BEGIN_ARGS(SDrovikWorkshopWindow) {}
+	SLATE_END_ARGS()
+
+	void Construct(const FArguments& InArgs);
+
+	FText GetConfigState() const;
+	FText GetMapTabLabel() const;
+	EVisibility GetBusyVisibility() const;
+	EVisibility GetStandbyVisibility() const;
+	int32 GetMapSwitcherIndex() const;
+	int32 GetTabIndex() const;
+
+	void OnAndroidBuildPlatformsChanged(ECheckBoxState NewState);
+	void OnWindowsBuildPlatformsChanged(ECheckBoxState NewState);
+	void OnMapNameTextChanged(const FText& Text);
+	void OnNotesTextChanged(const FText& Text);
+	FReply CreateNewClicked();
+	FReply StageButtonClicked();
+	FReply SubmitButtonClicked();
+	FReply SubmitQuarnClicked();
+	FReply SyncTitleClicked();
+	void WorkshopItemLinkClicked();
+
+private:
+	TSharedRef<SWidget> MakeHeader();
+	TSharedRef<SWidget> MakePageHeaders();
+	TSharedRef<SWidget> MakeSetupPage();
+	TSharedRef<SWidget> MakeTestingPage();
+	TSharedRef<SWidget> MakeDeploymentPage();
+	TSharedRef<SWidget> MakeServerMapPage();
+	// An action button in a 200 x 40 box, with the throbber that takes its place while a job runs.
+	TSharedRef<SWidget> MakeActionButton(const TCHAR* Label, FOnClicked OnClicked);
+	TSharedRef<SWidget> MakeBuildPlatformCheckBox(const TCHAR* Label, ECheckBoxState InitialState, FOnCheckStateChanged OnChanged);
+
+	TAttribute<FText> ConfigText;
+	TAttribute<FText> MapTabLabel;
+	TAttribute<EVisibility> BusyVisibility;
+	TAttribute<EVisibility> StandbyVisibility;
+	TAttribute<int32> MapSwitcherIndex;
+	TAttribute<int32> TabIndex;
+	// The logo's brush lives exactly as long as the window that shows it.
+	TSharedPtr<FSlateDynamicImageBrush> LogoBrush;
+};
