@@ -1,0 +1,62 @@
+// Uploading the Workshop content folder as a new version of the project's item.
+#include "Levelwright/LevelwrightModule.h"
+#include "UGCInterface/SteamText.h"
+#include "UGCInterface/UGCInterface.h"
+#include "UGCInterface/WorkshopConstants.h"
+
+namespace
+{
+// Stored as the item's metadata on every upload; the game does not read it.
+const ANSICHAR* SubmissionMetadata = "metadata";
+} // namespace
+
+// Runs on the submit job's worker. ChangeNote is the job's own copy, taken on the game thread, because
+// the window keeps writing FUGCInterface::ChangeNote there while the job runs.
+void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& ChangeNote)
+{
+	UE_LOG(LevelwrightLog, Log, TEXT("Submiting content to APP: %d  Item: %lld"), WorkshopConsumerAppId, ItemId);
+	ISteamUGC* UGC = SteamUGC();
+	const UGCUpdateHandle_t Update = UGC->StartItemUpdate(WorkshopConsumerAppId, ItemId);
+
+	const bool bSetContentSucceed = UGC->SetItemContent(Update, FSteamText(ContentFolder).Get());
+	ensure(bSetContentSucceed);
+	const bool bSetMetadataSucceeded = UGC->SetItemMetadata(Update, SubmissionMetadata);
+	ensure(bSetMetadataSucceeded);
+
+	const SteamAPICall_t Call = UGC->SubmitItemUpdate(Update, FSteamText(ChangeNote).Get());
+	SubmitCallResult.Set(Call, this, &FUGCInterface::OnSubmitItemResult);
+	if (Call == k_uAPICallInvalid)
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam refused the upload of %s"), *ContentFolder);
+		FinishSubmission(false);
+	}
+}
+
+void FUGCInterface::OnSubmitItemResult(SubmitItemUpdateResult_t* Data, bool bIOFailure)
+{
+	if (!ensure(bIOFailure == false))
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam reported an I/O failure"));
+		FinishSubmission(false);
+		return;
+	}
+	check(Data != nullptr);
+	if (Data->m_eResult == k_EResultOK)
+	{
+		UE_LOG(LevelwrightLog, Log, TEXT("Content submision succeeded"));
+	}
+	// The new version stays hidden until the author accepts the Workshop agreement on the item's page.
+	if (Data->m_bUserNeedsToAcceptWorkshopLegalAgreement)
+	{
+		OpenItemPage();
+	}
+	FinishSubmission(Data->m_eResult == k_EResultOK);
+}
+
+// The handler bound here (the module's) unbinds OnSubmitFinished while it runs, so a copy is executed:
+// unbinding the member then cannot pull the running function out from under itself.
+void FUGCInterface::FinishSubmission(bool bSucceeded)
+{
+	const FOnSubmitFinished Finished = OnSubmitFinished;
+	Finished.ExecuteIfBound(bSucceeded);
+}
