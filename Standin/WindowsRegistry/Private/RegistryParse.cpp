@@ -256,6 +256,12 @@ public:
 		bHasCurrent = false;
 	}
 
+	// After a section line that cannot be read, values belong to no key until the next good one.
+	void CloseKey()
+	{
+		bHasCurrent = false;
+	}
+
 	bool HasCurrent() const
 	{
 		return bHasCurrent;
@@ -386,10 +392,14 @@ File Parse(std::u16string_view Text)
 				continue;
 			}
 		}
-		const bool bRead = Content.front() == u'[' ? ReadSection(Content, Out) : ReadValue(Content, Out);
-		if (!bRead)
+		const bool bSection = Content.front() == u'[';
+		if (!(bSection ? ReadSection(Content, Out) : ReadValue(Content, Out)))
 		{
 			Out.Skip(Line.Number);
+			if (bSection)
+			{
+				Out.CloseKey();
+			}
 		}
 	}
 	return Out.Take();
