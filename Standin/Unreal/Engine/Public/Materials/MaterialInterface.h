@@ -1,0 +1,13 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "UObject/Object.h"
+
+UCLASS(abstract, BlueprintType)
+class UMaterialInterface : public UObject
+{
+	GENERATED_BODY()
+
+public:
+	UMaterialInterface() = default;
+};
