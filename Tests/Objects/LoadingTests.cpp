@@ -1,0 +1,195 @@
+// Loading objects: from memory, from package files, malformed files, from several threads.
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+#include "Engine/DataAsset.h"
+#include "Engine/StaticMesh.h"
+#include "ObjectTestSupport.h"
+#include "Standin/Log.h"
+#include "Templates/Casts.h"
+#include "TestProject.h"
+
+namespace
+{
+const char* const DefinitionFile = R"({
+	"Class": "Drovik_Map",
+	"Properties": {
+		"Id": "QRN_Arena", "MapLabel": "Arena", "Version": 3, "PreviewImage": "",
+		"Map": "/Game/Maps/Arena.Arena", "QuestMap": "", "IsCustomGameMode": false,
+		"CustomGameModeLabel": "", "GameModes": [2, 10], "bCreatedByPlugin": true
+	}
+})";
+
+UObject* TryLoad(const TCHAR* Path)
+{
+	return FSoftObjectPath(Path).TryLoad();
+}
+} // namespace
+
+TEST(Loading, TryLoadFindsObjectCreatedInMemory)
+{
+	FTestProject Project;
+	UDrovik_Map* Created = NewObject<UDrovik_Map>(CreatePackage(nullptr, TEXT("/Game/CustomMaps/UGC123/definition")),
+												  FName(TEXT("definition")), RF_Public | RF_Standalone);
+	EXPECT_EQ(TryLoad(TEXT("/Game/CustomMaps/UGC123/definition.definition")), Created);
+	EXPECT_EQ(TryLoad(TEXT("/game/custommaps/ugc123/DEFINITION.definition")), Created) << "names ignore case";
+	EXPECT_EQ(FSoftObjectPath(TEXT("/Game/CustomMaps/UGC123/definition.definition")).ResolveObject(), Created);
+}
+
+TEST(Loading, TryLoadReadsPackageFileOnceThenKeepsItInMemory)
+{
+	FTestProject Project;
+	Project.WriteContent("CustomMaps/QRN_Arena/definition.uasset", DefinitionFile);
+	EXPECT_EQ(FSoftObjectPath(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition")).ResolveObject(), nullptr) << "not loaded yet";
+
+	UObject* Loaded = TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition"));
+	ASSERT_NE(Loaded, nullptr);
+	const UDrovik_Map* Definition = Cast<UDrovik_Map>(Loaded);
+	ASSERT_NE(Definition, nullptr);
+	EXPECT_TRUE(Definition->Id.Equals(TEXT("QRN_Arena")));
+	EXPECT_EQ(Definition->Version, 3);
+	EXPECT_EQ(Definition->PreviewImage, nullptr);
+	EXPECT_TRUE(Definition->QuestMap.IsNull());
+	EXPECT_TRUE(Definition->HasFlag(EDrovikGameModeType::TeamDeathmatch));
+	EXPECT_TRUE(Definition->HasFlag(EDrovikGameModeType::ZombieCoop));
+	EXPECT_FALSE(Definition->HasFlag(EDrovikGameModeType::Deathmatch));
+
+	std::filesystem::remove(Project.Content("CustomMaps/QRN_Arena/definition.uasset"));
+	EXPECT_EQ(TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition")), Loaded) << "the package stays in memory";
+}
+
+TEST(Loading, MissingObjectGivesNullAndAWarning)
+{
+	FTestProject Project;
+	EXPECT_EQ(TryLoad(TEXT("/Game/CustomMaps/UGC0/definition.definition")), nullptr);
+	EXPECT_TRUE(Standin::Log::Contains("LogUObjectGlobals: Warning: Failed to find object 'Object /Game/CustomMaps/UGC0/definition.definition'"));
+	EXPECT_EQ(TryLoad(TEXT("")), nullptr);
+
+	// The file appearing later (saved by another process) is found then.
+	Project.WriteContent("CustomMaps/UGC0/definition.uasset", DefinitionFile);
+	EXPECT_NE(TryLoad(TEXT("/Game/CustomMaps/UGC0/definition.definition")), nullptr);
+	EXPECT_EQ(TryLoad(TEXT("/Game/CustomMaps/UGC0/other.other")), nullptr) << "a package holds only its own asset";
+}
+
+TEST(Loading, IsAFollowsTheClassChain)
+{
+	FTestProject Project;
+	Project.WriteContent("CustomMaps/QRN_Arena/definition.uasset", DefinitionFile);
+	Project.WriteContent("Meshes/Crate.uasset", R"({"Class": "StaticMesh", "Properties": {}})");
+	UObject* Definition = TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition"));
+	UObject* Mesh = TryLoad(TEXT("/Game/Meshes/Crate.Crate"));
+	ASSERT_TRUE(Definition && Mesh);
+
+	EXPECT_TRUE(Definition->IsA(UDrovik_Map::StaticClass()));
+	EXPECT_TRUE(Definition->IsA<UDataAsset>());
+	EXPECT_TRUE(Definition->IsA<UObject>());
+	EXPECT_FALSE(Definition->IsA<UStaticMesh>());
+	EXPECT_FALSE(Mesh->IsA<UDrovik_Map>());
+	EXPECT_EQ(Cast<UDrovik_Map>(Mesh), nullptr);
+	EXPECT_FALSE(Definition->IsA(nullptr));
+
+	EXPECT_TRUE(UDrovik_Map::StaticClass()->GetName().Equals(TEXT("Drovik_Map")));
+	EXPECT_EQ(UDrovik_Map::StaticClass()->GetSuperClass(), UDataAsset::StaticClass());
+	EXPECT_EQ(Definition->GetClass(), UDrovik_Map::StaticClass());
+	EXPECT_TRUE(UDrovik_Map::StaticClass()->IsA<UClass>());
+	EXPECT_TRUE(Definition->GetPackage()->IsA<UPackage>());
+	EXPECT_TRUE(Definition->GetFullName().Equals(TEXT("Drovik_Map /Game/CustomMaps/QRN_Arena/definition.definition")));
+}
+
+TEST(Loading, DefinitionLoadsTheTextureItRefersTo)
+{
+	FTestProject Project;
+	MakeTextureAsset(TEXT("/Game/Previews/Shot"), TEXT("Shot"), 4, 2);
+	std::string Error;
+	ASSERT_TRUE(Standin::Packages::SaveDirtyPackages(Error)) << Error;
+	// Copy the texture's files to a package that is not in memory, and refer to it.
+	std::filesystem::create_directories(Project.Content("Other"));
+	std::filesystem::copy_file(Project.Content("Previews/Shot.png"), Project.Content("Other/Shot.png"));
+	Project.WriteContent("Other/Shot.uasset", R"({"Class": "Texture2D", "Properties": {"Source": "Shot.png"}})");
+	Project.WriteContent("CustomMaps/UGC5/definition.uasset",
+						 R"({"Class": "Drovik_Map", "Properties": {"PreviewImage": "/Game/Other/Shot.Shot"}, "References": ["/Game/Other/Shot"]})");
+
+	const UDrovik_Map* Definition = Cast<UDrovik_Map>(TryLoad(TEXT("/Game/CustomMaps/UGC5/definition.definition")));
+	ASSERT_NE(Definition, nullptr);
+	UTexture2D* Texture = Definition->PreviewImage;
+	ASSERT_NE(Texture, nullptr);
+	EXPECT_TRUE(Texture->GetPathName().Equals(TEXT("/Game/Other/Shot.Shot")));
+	ASSERT_NE(Texture->PlatformData, nullptr);
+	ASSERT_EQ(Texture->PlatformData->Mips.Num(), 1);
+	EXPECT_EQ(Texture->PlatformData->Mips[0].SizeX, 4);
+	EXPECT_EQ(Texture->PlatformData->Mips[0].SizeY, 2);
+	EXPECT_EQ(Texture->Source.GetFormat(), TSF_BGRA8);
+	TArray<uint8> Pixels;
+	ASSERT_TRUE(Texture->Source.GetMipData(Pixels, 0));
+	EXPECT_EQ(Pixels, MakeBgraPixels(4, 2)) << "the PNG decodes to the same BGRA bytes";
+}
+
+class MalformedPackage : public testing::TestWithParam<std::pair<const char*, const char*>>
+{
+};
+
+TEST_P(MalformedPackage, IsReportedAndTreatedAsMissing)
+{
+	FTestProject Project;
+	Project.WriteContent("Broken/Asset.uasset", GetParam().first);
+	EXPECT_EQ(TryLoad(TEXT("/Game/Broken/Asset.Asset")), nullptr);
+	EXPECT_TRUE(Standin::Log::Contains("LogLinker: Error: Failed to load package '/Game/Broken/Asset'"));
+	EXPECT_TRUE(Standin::Log::Contains(GetParam().second)) << "the reason is given";
+	EXPECT_EQ(TryLoad(TEXT("/Game/Broken/Asset.Asset")), nullptr) << "still missing when asked again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+	Files, MalformedPackage,
+	testing::Values(std::make_pair("", "is not valid JSON"), std::make_pair("{\"Class\": \"Drovik_Map\", ", "is not valid JSON"),
+					std::make_pair("[1, 2]", "not a JSON object"), std::make_pair("{\"Properties\": {}}", "\"Class\" is missing"),
+					std::make_pair("{\"Class\": \"Spaceship\"}", "unknown class 'Spaceship'"),
+					std::make_pair("{\"Class\": \"Drovik_Map\", \"Properties\": []}", "\"Properties\" is not an object"),
+					std::make_pair("{\"Class\": \"Drovik_Map\", \"References\": [3]}", "\"References\" holds a value"),
+					std::make_pair("{\"Class\": \"Drovik_Map\", \"Properties\": {\"Version\": \"three\"}}", "property Version: expected an integer"),
+					std::make_pair("{\"Class\": \"Drovik_Map\", \"Properties\": {\"Version\": 1.5}}", "property Version: expected an integer"),
+					std::make_pair("{\"Class\": \"Drovik_Map\", \"Properties\": {\"GameModes\": [1, 99]}}", "99 is out of range"),
+					std::make_pair("{\"Class\": \"Drovik_Map\", \"Properties\": {\"IsCustomGameMode\": \"yes\"}}", "expected true or false"),
+					std::make_pair("{\"Class\": \"Drovik_Map\", \"Properties\": {\"PreviewImage\": \"/Game/Nope.Nope\"}}", "no object /Game/Nope.Nope"),
+					std::make_pair("{\"Class\": \"Texture2D\", \"Properties\": {\"Source\": \"missing.png\"}}", "cannot read"),
+					std::make_pair("{\"Class\": \"Texture2D\", \"Properties\": {\"Source\": \"Asset.uasset\"}}", "is not a readable PNG")),
+	[](const testing::TestParamInfo<MalformedPackage::ParamType>& Info) { return "Case" + std::to_string(Info.index); });
+
+TEST(Loading, ConcurrentLoadsOfOnePackageGiveOneObject)
+{
+	FTestProject Project;
+	for (int Index = 0; Index < 8; ++Index)
+	{
+		Project.WriteContent("CustomMaps/UGC" + std::to_string(Index) + "/definition.uasset", DefinitionFile);
+	}
+	std::vector<std::vector<UObject*>> Results(6);
+	std::vector<std::thread> Threads;
+	for (auto& Result : Results)
+	{
+		Threads.emplace_back([&Result] {
+			for (int Index = 0; Index < 8; ++Index)
+			{
+				const FString Path = FString::Printf(TEXT("/Game/CustomMaps/UGC%d/definition.definition"), Index);
+				Result.push_back(FSoftObjectPath(Path).TryLoad());
+			}
+		});
+	}
+	// The game thread keeps creating objects meanwhile.
+	for (int Index = 0; Index < 50; ++Index)
+	{
+		NewObject<UDrovik_Map>(CreatePackage(nullptr, *FString::Printf(TEXT("/Game/Busy/P%d"), Index)), FName(TEXT("definition")));
+	}
+	for (std::thread& Thread : Threads)
+	{
+		Thread.join();
+	}
+	for (const auto& Result : Results)
+	{
+		ASSERT_EQ(Result.size(), 8u);
+		for (int Index = 0; Index < 8; ++Index)
+		{
+			EXPECT_NE(Result[Index], nullptr);
+			EXPECT_EQ(Result[Index], Results[0][Index]) << "every thread sees the same loaded object";
+		}
+	}
+}
