@@ -13,6 +13,9 @@ struct FRegexPattern::FImplementation
 
 struct FRegexMatcher::FImplementation
 {
+	// ICU's matcher points into its pattern and its input: both live as long as the matcher
+	// (declared first, destroyed last), even when the FRegexPattern was a temporary.
+	std::shared_ptr<FRegexPattern::FImplementation> Pattern;
 	icu::UnicodeString Input;
 	std::unique_ptr<icu::RegexMatcher> Matcher;
 	bool bHasMatch = false;
@@ -37,6 +40,7 @@ FRegexPattern::FRegexPattern(const FRegexPattern& Other) = default;
 
 FRegexMatcher::FRegexMatcher(const FRegexPattern& Pattern, const FString& Input) : Implementation(std::make_unique<FImplementation>())
 {
+	Implementation->Pattern = Pattern.Implementation;
 	Implementation->Input = icu::UnicodeString(reinterpret_cast<const UChar*>(*Input), Input.Len());
 	if (Pattern.Implementation && Pattern.Implementation->Pattern)
 	{
