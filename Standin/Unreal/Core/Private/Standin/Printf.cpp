@@ -1,5 +1,6 @@
 #include "Standin/Printf.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 #include <string>
@@ -87,14 +88,23 @@ private:
 		{
 			Spec.Flags += static_cast<char>(Fmt[I++]);
 		}
+		const bool bStarWidth = I < Fmt.size() && Fmt[I] == u'*';
 		Spec.Width = ParseNumber(I);
+		if (bStarWidth && Spec.Width < 0)
+		{
+			// As in C: a negative '*' width is the '-' flag with the width's magnitude.
+			Spec.Flags += '-';
+			Spec.Width = -Spec.Width;
+		}
 		if (I < Fmt.size() && Fmt[I] == u'.')
 		{
 			++I;
+			const bool bStarPrecision = I < Fmt.size() && Fmt[I] == u'*';
 			Spec.Precision = ParseNumber(I);
 			if (Spec.Precision < 0)
 			{
-				Spec.Precision = 0;
+				// "%.f" means a precision of 0; a negative '*' precision means none at all.
+				Spec.Precision = bStarPrecision ? -1 : 0;
 			}
 		}
 		if (I + 1 < Fmt.size() && Fmt[I] == u'h' && Fmt[I + 1] == u'h')
@@ -146,7 +156,13 @@ private:
 		{
 			++I;
 			const FArg* Arg = TakeArg();
-			return Arg ? static_cast<int>(Arg->Kind == FArg::EKind::Unsigned ? Arg->Unsigned : Arg->Signed) : -1;
+			if (!Arg)
+			{
+				return -1;
+			}
+			constexpr int64 Limit = 100000;
+			const int64 Value = Arg->Kind == FArg::EKind::Unsigned ? static_cast<int64>(std::min<uint64>(Arg->Unsigned, Limit)) : Arg->Signed;
+			return static_cast<int>(std::clamp<int64>(Value, -Limit, Limit));
 		}
 		int Value = -1;
 		while (I < Fmt.size() && Fmt[I] >= u'0' && Fmt[I] <= u'9')
