@@ -53,3 +53,8 @@ private:
 };
 
 IMPLEMENT_MODULE(FWorkspaceMenuStructureModule, WorkspaceMenuStructure)
+
+const IWorkspaceMenuStructure& WorkspaceMenu::GetMenuStructure()
+{
+	return FModuleManager::LoadModuleChecked<IWorkspaceMenuStructureModule>(FName(TEXT("WorkspaceMenuStructure"))).GetWorkspaceMenuStructure();
+}

@@ -15,9 +15,7 @@ public:
 
 namespace WorkspaceMenu
 {
-// The editor's Window menu structure, through the "WorkspaceMenuStructure" module.
-inline const IWorkspaceMenuStructure& GetMenuStructure()
-{
-	return FModuleManager::LoadModuleChecked<IWorkspaceMenuStructureModule>(FName(TEXT("WorkspaceMenuStructure"))).GetWorkspaceMenuStructure();
-}
+// The editor's Window menu structure, through the "WorkspaceMenuStructure" module. (Defined in the
+// module's library rather than inline, so that a caller always links the library that registers it.)
+const IWorkspaceMenuStructure& GetMenuStructure();
 } // namespace WorkspaceMenu

@@ -192,7 +192,8 @@ void SDockTab::OnPaintSelf(const FGeometry& AllottedGeometry, FPaintContext& Con
 	const FRect Whole = ToRect(AllottedGeometry);
 	Context.Canvas.FillRect({Whole.Left, Whole.Top, Whole.Right, Whole.Top + TabStripHeight}, ToRgba(FLinearColor(0.004f, 0.004f, 0.004f)));
 	Context.Canvas.FillRect({Whole.Left, Whole.Top + TabStripHeight, Whole.Right, Whole.Bottom}, ToRgba(Look::WindowBackground));
-	const std::u16string_view Label(*GetTabLabel().ToString());
+	const FString LabelText = GetTabLabel().ToString();
+	const std::u16string_view Label(*LabelText, LabelText.Len());
 	const FTextMetrics Metrics = MeasureLine(Label, DefaultFontSize);
 	const FRect Tab{Whole.Left + 6, Whole.Top + 4, Whole.Left + 6 + Metrics.Width + 36, Whole.Top + TabStripHeight + 3};
 	Context.Canvas.FillRoundedRect(Tab, 4, ToRgba(Look::WindowBackground));
