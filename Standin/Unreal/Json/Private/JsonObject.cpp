@@ -19,6 +19,16 @@ bool FJsonObject::HasField(const FString& FieldName) const
 
 void FJsonObject::SetField(const FString& FieldName, const TSharedPtr<FJsonValue>& Value)
 {
+	// As the engine's map does, an existing field keeps its place and takes the new spelling.
+	for (auto& Pair : Values)
+	{
+		if (Pair.Key == FieldName)
+		{
+			Pair.Key = FieldName;
+			Pair.Value = Value;
+			return;
+		}
+	}
 	Values.Add(FieldName, Value);
 }
 

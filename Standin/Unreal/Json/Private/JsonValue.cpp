@@ -12,17 +12,18 @@ namespace
 const TArray<TSharedPtr<FJsonValue>> EmptyArray;
 const TSharedPtr<FJsonObject> NullObject;
 
+// As the engine: rounded half away from zero; false outside the type's range.
 template <class T>
 bool ToWholeNumber(const FJsonValue& Value, T& OutNumber)
 {
 	double Number = 0;
-	if (!Value.TryGetNumber(Number) || std::isnan(Number))
+	if (!Value.TryGetNumber(Number) || !(Number >= static_cast<double>(std::numeric_limits<T>::min())) ||
+		!(Number <= static_cast<double>(std::numeric_limits<T>::max())))
 	{
 		return false;
 	}
-	const double Clamped = std::fmin(std::fmax(Number, static_cast<double>(std::numeric_limits<T>::min())),
-									 static_cast<double>(std::numeric_limits<T>::max()));
-	OutNumber = Clamped >= static_cast<double>(std::numeric_limits<T>::max()) ? std::numeric_limits<T>::max() : static_cast<T>(std::round(Clamped));
+	const double Rounded = std::round(Number);
+	OutNumber = Rounded >= static_cast<double>(std::numeric_limits<T>::max()) ? std::numeric_limits<T>::max() : static_cast<T>(Rounded);
 	return true;
 }
 } // namespace
