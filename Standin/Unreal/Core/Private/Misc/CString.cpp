@@ -1,5 +1,6 @@
 #include "Misc/CString.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -90,18 +91,22 @@ int64 FCString::Atoi64(const TCHAR* String)
 		bNegative = *String == u'-';
 		++String;
 	}
+	// Out of range saturates, as the C runtime's _wtoi64 does; the limit's magnitude fits in uint64.
+	const uint64 Limit = bNegative ? uint64(MAX_int64) + 1 : uint64(MAX_int64);
 	uint64 Value = 0;
 	while (FChar::IsDigit(*String))
 	{
-		Value = Value * 10 + static_cast<uint64>(*String - u'0');
+		const uint64 Digit = static_cast<uint64>(*String - u'0');
+		Value = Value > (Limit - Digit) / 10 ? Limit : Value * 10 + Digit;
 		++String;
 	}
-	return bNegative ? -static_cast<int64>(Value) : static_cast<int64>(Value);
+	return bNegative ? static_cast<int64>(0 - Value) : static_cast<int64>(Value);
 }
 
 int32 FCString::Atoi(const TCHAR* String)
 {
-	return static_cast<int32>(Atoi64(String));
+	// _wtoi saturates at the int32 limits.
+	return static_cast<int32>(std::clamp<int64>(Atoi64(String), MIN_int32, MAX_int32));
 }
 
 double FCString::Atod(const TCHAR* String)
