@@ -1,7 +1,9 @@
 // FString against the engine's documented behaviour: searching, replacing, slicing, comparing,
 // splitting and the path-join operator.
 #include "CoreTestSupport.h"
+#include "Containers/StringConv.h"
 #include "Containers/UnrealString.h"
+#include "Internationalization/Text.h"
 
 using CoreTest::Utf8;
 
@@ -231,4 +233,44 @@ TEST(StringPathJoin, SlashOperatorFollowsTheEngineTable)
 		EXPECT_EQ(Utf8(Joined), Row.Expected) << Utf8(Row.Left) << " /= " << Utf8(Row.Right);
 	}
 	EXPECT_EQ(Utf8(FString(TEXT("Saved")) / TEXT("Cooked") / TEXT("Win64")), "Saved/Cooked/Win64");
+}
+
+TEST(StringConversions, Utf8AnsiAndCStringHelpers)
+{
+	const FString Text(TEXT("Caf\u00e9 \u65e5 \U0001F600"));
+	EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Text)), "Caf\u00e9 \u65e5 \U0001F600");
+	EXPECT_EQ(std::string(TCHAR_TO_ANSI(*Text)), "Caf? ? ??") << "each UTF-16 unit above 0x7F becomes '?'";
+	EXPECT_EQ(Utf8(FString(UTF8_TO_TCHAR("Caf\xC3\xA9"))), "Caf\u00e9");
+	EXPECT_EQ(Utf8(FString(ANSI_TO_TCHAR("plain"))), "plain");
+	EXPECT_TRUE(FCString::IsPureAnsi(TEXT("steam_appid.txt")));
+	EXPECT_FALSE(FCString::IsPureAnsi(TEXT("caf\u00e9")));
+
+	// As the C runtime's _wtoi/_wcstoui64: leading blanks and sign, digits up to the first other character.
+	EXPECT_EQ(FCString::Atoi(TEXT("  -42abc")), -42);
+	EXPECT_EQ(FCString::Atoi(TEXT("+7")), 7);
+	EXPECT_EQ(FCString::Atoi(TEXT("abc")), 0);
+	EXPECT_EQ(FCString::Atoi(TEXT("")), 0);
+	EXPECT_EQ(FCString::Atoi(TEXT("4294967296")), MAX_int32) << "out of range saturates, it does not wrap";
+	EXPECT_EQ(FCString::Atoi(TEXT("-99999999999")), MIN_int32);
+	EXPECT_EQ(FCString::Atoi64(TEXT("99999999999999999999")), MAX_int64);
+	EXPECT_EQ(FCString::Atoi64(TEXT("-5000000000")), -5000000000LL);
+	EXPECT_EQ(FCString::Strtoui64(TEXT("2000000001"), nullptr, 10), 2000000001ULL);
+	EXPECT_EQ(FCString::Strtoui64(TEXT("18446744073709551615"), nullptr, 10), MAX_uint64);
+	const TCHAR* Digits = TEXT("731904 rest");
+	TCHAR* End = nullptr;
+	EXPECT_EQ(FCString::Strtoui64(Digits, &End, 10), 731904ULL);
+	EXPECT_EQ(End, Digits + 6);
+}
+
+TEST(StringConversions, TextKeepsItsSourceString)
+{
+#define LOCTEXT_NAMESPACE "CoreTests"
+	const FText Localised = LOCTEXT("PublishButton", "Publish");
+#undef LOCTEXT_NAMESPACE
+	EXPECT_EQ(Utf8(Localised.ToString()), "Publish");
+	EXPECT_EQ(Utf8(NSLOCTEXT("Ns", "Key", "Value").ToString()), "Value");
+	EXPECT_EQ(Utf8(FText::FromString(TEXT("Arena")).ToString()), "Arena");
+	EXPECT_TRUE(FText::GetEmpty().IsEmpty());
+	EXPECT_TRUE(FText().IsEmpty());
+	EXPECT_FALSE(Localised.IsEmpty());
 }
