@@ -1,0 +1,24 @@
+// The window commands of editor scripts: the "Drovik Workshop" tab in a headless 1024 x 640 window.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace Standin::Editor
+{
+struct FCommandResult
+{
+	bool bHandled = false;
+	bool bOk = true;
+	std::string Error;
+};
+
+// open-tab, close-tab, click <label>, type <label> <text>, show, screenshot <file.png>.
+// bHandled false: not a window command. Relative paths are taken from StartFolder.
+FCommandResult RunWindowCommand(std::string_view Verb, std::string_view Arguments, const std::filesystem::path& StartFolder);
+// Once per editor frame: lays the open tab's window out (its attributes are read, as Slate does).
+void TickWindows();
+// Before the plugin module shuts down: closes the tab and drops its widgets.
+void CloseAllWindows();
+} // namespace Standin::Editor
