@@ -58,8 +58,9 @@ void WritePreviewFile(TArray<uint8>& CompressedData, const FString& Path)
 
 bool SaveTextureAsPng(UTexture2D* Texture, const FString& Path)
 {
-	// The platform data is built after load; make sure it is there and describes the current source.
-	Texture->ConditionalPostLoad();
+	// The platform data is derived from the source art: bring it up to date and wait until it is cached,
+	// so that its mip sizes describe the source read below.
+	Texture->UpdateResource();
 	Texture->FinishCachePlatformData();
 	const FTexture2DMipMap* MM = FindFirstPlatformMip(*Texture);
 	if (!ensure(MM))

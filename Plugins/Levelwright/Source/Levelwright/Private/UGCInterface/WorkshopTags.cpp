@@ -4,13 +4,14 @@
 
 namespace
 {
+// The game's mode values (its enumerators' names are the game's business; the values are fixed).
 struct FGameModeTag
 {
-	int32 GameMode;
+	uint8 GameMode;
 	const ANSICHAR* Tag;
 };
 
-// The order players see on the Workshop page; it groups the modes, so it is not the enumeration's order.
+// The order players see on the Workshop page; it groups the modes, so it is not the numeric order.
 const FGameModeTag GameModeTags[] = {
 	{1, "Deathmatch"},
 	{2, "Team Deathmatch"},
@@ -23,10 +24,9 @@ const FGameModeTag GameModeTags[] = {
 	{12, "Push"},
 };
 
-// Mode 0 means a custom mode only when the author has also said the map has one.
-const int32 CustomGameMode = 0;
+const uint8 CustomGameMode = 0;
 
-bool Supports(const UDrovik_Map& Definition, int32 GameMode)
+bool SupportsGameMode(const UDrovik_Map& Definition, uint8 GameMode)
 {
 	return Definition.HasFlag(static_cast<EDrovikGameModeType>(GameMode));
 }
@@ -37,12 +37,13 @@ TArray<const ANSICHAR*> GetWorkshopTags(const UDrovik_Map& Definition)
 	TArray<const ANSICHAR*> Tags;
 	for (const FGameModeTag& Entry : GameModeTags)
 	{
-		if (Supports(Definition, Entry.GameMode))
+		if (SupportsGameMode(Definition, Entry.GameMode))
 		{
 			Tags.Add(Entry.Tag);
 		}
 	}
-	if (Definition.IsCustomGameMode && Supports(Definition, CustomGameMode))
+	// The custom mode counts only when the author has also said the map has one.
+	if (Definition.IsCustomGameMode && SupportsGameMode(Definition, CustomGameMode))
 	{
 		Tags.Add("Custom");
 	}
