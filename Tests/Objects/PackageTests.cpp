@@ -186,3 +186,23 @@ TEST(AssetRegistry, AssetCreatedRecordsTheAssetAndLoadsTheModule)
 	ASSERT_EQ(Created.size(), 1u);
 	EXPECT_TRUE(Created[0].Equals(TEXT("/Game/CustomMaps/QRN_A/definition.definition")));
 }
+
+TEST(Packages, PathNamesAndTransientObjects)
+{
+	FTestProject Project;
+	UPackage* Package = CreatePackage(nullptr, TEXT("/Game/Maps/Harbour"));
+	UWorld* World = NewObject<UWorld>(Package, FName(TEXT("Harbour")));
+	UDrovik_Map* Inner = NewObject<UDrovik_Map>(World, FName(TEXT("Inner")));
+	UDrovik_Map* Deeper = NewObject<UDrovik_Map>(Inner, FName(TEXT("Deeper")));
+	EXPECT_TRUE(Package->GetPathName().Equals(TEXT("/Game/Maps/Harbour")));
+	EXPECT_TRUE(Inner->GetPathName().Equals(TEXT("/Game/Maps/Harbour.Harbour:Inner")));
+	EXPECT_TRUE(Deeper->GetPathName().Equals(TEXT("/Game/Maps/Harbour.Harbour:Inner.Deeper")));
+	EXPECT_EQ(FSoftObjectPath(TEXT("/Game/Maps/Harbour.Harbour:Inner")).ResolveObject(), Inner);
+	EXPECT_EQ(Deeper->GetOutermost(), Package);
+
+	UDrovik_Map* Transient = NewObject<UDrovik_Map>();
+	ASSERT_NE(Transient, nullptr);
+	EXPECT_EQ(Transient->GetOutermost(), GetTransientPackage());
+	EXPECT_FALSE(Transient->MarkPackageDirty()) << "the transient package is never saved";
+	EXPECT_FALSE(GetTransientPackage()->IsDirty());
+}
