@@ -73,7 +73,7 @@ FString MakeWorkshopFolderName(uint64 ItemId)
 
 FString MakeModFolderName(const FString& ModId, bool bIsUGCFolder)
 {
-	return FString::Printf(bIsUGCFolder ? TEXT("UGC%s") : TEXT("QRN_%s"), *ModId);
+	return bIsUGCFolder ? FString::Printf(TEXT("UGC%s"), *ModId) : FString::Printf(TEXT("QRN_%s"), *ModId);
 }
 
 FString MakeMountPoint(const FString& MapFolderName)

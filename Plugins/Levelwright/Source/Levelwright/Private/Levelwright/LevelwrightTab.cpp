@@ -19,7 +19,7 @@ const FName WorkshopTabName(TEXT("DrovikWorkshopTab"));
 
 void FLevelwrightModule::RegisterWorkshopTab()
 {
-	IWorkspaceMenuStructure& MenuStructure =
+	const IWorkspaceMenuStructure& MenuStructure =
 		FModuleManager::LoadModuleChecked<IWorkspaceMenuStructureModule>(TEXT("WorkspaceMenuStructure")).GetWorkspaceMenuStructure();
 	FGlobalTabmanager::Get()
 		->RegisterNomadTabSpawner(WorkshopTabName, FOnSpawnTab::CreateRaw(this, &FLevelwrightModule::SpawnWorkshopTab))
