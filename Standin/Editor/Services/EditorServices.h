@@ -1,0 +1,28 @@
+// What the script runner asks of the other stand-ins. Each group has two implementations and the
+// build picks one: the real one when the stand-in module it calls is part of the build, and one that
+// fails every request with a clear message when it is not (so a partial build still links and says
+// why a command cannot be done).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace Standin::Editor::Services
+{
+// Steam: true when no request made to the simulated Steam client waits for its result.
+bool IsSteamIdle();
+
+// Packages: save-all and edit.
+bool SaveAllPackages(std::string& OutError);
+bool EditObject(const std::string& ObjectPath, const std::vector<std::pair<std::string, std::string>>& Assignments,
+				std::string& OutError);
+
+// Windows: the tab, clicks, typing, the widget tree and screenshots.
+bool RunWindowCommand(std::string_view Verb, std::string_view Arguments, const std::filesystem::path& StartFolder,
+					  std::string& OutError);
+void TickWindows();
+void CloseAllWindows();
+} // namespace Standin::Editor::Services
