@@ -19,7 +19,8 @@
 
 namespace
 {
-// Every page sits on the editor's panel look.
+// Every page sits on the editor's panel look. On the action pages the explanatory text fills the spare
+// height (fill 1) and the controls below it take their own height, so they sit at the bottom.
 TSharedRef<SWidget> MakePage(const TSharedRef<SWidget>& Content)
 {
 	return SNew(SBorder)
@@ -276,6 +277,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeTestingPage()
 			.AutoWrapText(true)
 		]
 		+ SVerticalBox::Slot()
+		.AutoHeight()
 		.HAlign(HAlign_Left)
 		.VAlign(VAlign_Top)
 		.Padding(0, 10, 0, 0)
@@ -312,6 +314,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeDeploymentPage()
 			.OnTextChanged(this, &SDrovikWorkshopWindow::OnNotesTextChanged)
 		]
 		+ SVerticalBox::Slot()
+		.AutoHeight()
 		.HAlign(HAlign_Left)
 		.VAlign(VAlign_Top)
 		.Padding(0, 10, 0, 0)
@@ -332,6 +335,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
 			.AutoWrapText(true)
 		]
 		+ SVerticalBox::Slot()
+		.AutoHeight()
 		.HAlign(HAlign_Left)
 		.VAlign(VAlign_Top)
 		.Padding(0, 10, 0, 0)
@@ -339,6 +343,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
 			MakeActionButton(TEXT("Build Selected Platform(s)"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitQuarnClicked))
 		]
 		+ SVerticalBox::Slot()
+		.AutoHeight()
 		.HAlign(HAlign_Left)
 		.VAlign(VAlign_Top)
 		.Padding(0, 5, 0, 0)
@@ -347,6 +352,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
 									  FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnWindowsBuildPlatformsChanged))
 		]
 		+ SVerticalBox::Slot()
+		.AutoHeight()
 		.HAlign(HAlign_Left)
 		.VAlign(VAlign_Top)
 		.Padding(0, 5, 0, 0)
