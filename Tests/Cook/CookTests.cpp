@@ -173,6 +173,17 @@ TEST_F(FCookTest, DirectoriesToAlwaysCookAreCookedWithTheirReferences)
 	EXPECT_FALSE(fs::exists(Client / "Unused"));
 }
 
+TEST_F(FCookTest, ThePluginStartsInTheCookProcessToo)
+{
+	WriteSmallProject();
+	fs::create_directory_symlink(SourceDir() / "Plugins" / "Levelwright", Project.Dir() / "Plugins" / "Levelwright");
+	const FProcessResult Result = Cook("/Game/Maps/Arena");
+	EXPECT_EQ(Result.ExitCode, 0) << Result.Output;
+	EXPECT_TRUE(Result.Has("LogInit: Display: Loaded module Levelwright")) << Result.Output;
+	EXPECT_LT(Result.Output.find("Loaded module Levelwright"), Result.Output.find("LogCook: Display: Cooking"));
+	EXPECT_TRUE(fs::exists(Cooked("LinuxServer") / "Maps" / "Arena.umap"));
+}
+
 struct FFailingCook
 {
 	const char* Name;
