@@ -27,7 +27,11 @@ FUGCInterface& FWorkshopTest::Map()
 
 void FWorkshopTest::SetFault(const std::string& Operation, const std::string& JsonValue)
 {
-	Machine.SetClient("faults", "{\"" + Operation + "\": " + JsonValue + "}");
+	// Edited as Json: FTestMachine::SetClient takes a value that starts with "{" for a plain word.
+	const std::filesystem::path ClientFile = Machine.Path() / "steam" / "client.json";
+	FJson Client = FJson::parse(ReadFile(ClientFile));
+	Client["faults"][Operation] = FJson::parse(JsonValue);
+	WriteFile(ClientFile, Client.dump(4));
 }
 
 std::filesystem::path FWorkshopTest::ItemDir(uint64 Id) const
