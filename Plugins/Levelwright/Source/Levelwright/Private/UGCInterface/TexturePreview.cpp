@@ -7,6 +7,7 @@
 #include "Levelwright/LevelwrightModule.h"
 #include "Modules/ModuleManager.h"
 #include "Serialization/Archive.h"
+#include "TextureResource.h"
 
 namespace
 {

@@ -10,9 +10,9 @@ namespace
 const ANSICHAR* SubmissionMetadata = "metadata";
 } // namespace
 
-// Runs on the submit job's worker. ChangeNote is the job's own copy, taken on the game thread, because
-// the window keeps writing FUGCInterface::ChangeNote there while the job runs.
-void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& ChangeNote)
+// Runs on the submit job's worker. The change note is the job's own copy, taken on the game thread,
+// because the window keeps writing the member ChangeNote there while the job runs.
+void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& SubmittedChangeNote)
 {
 	UE_LOG(LevelwrightLog, Log, TEXT("Submiting content to APP: %d  Item: %lld"), WorkshopConsumerAppId, ItemId);
 	ISteamUGC* UGC = SteamUGC();
@@ -23,8 +23,10 @@ void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& C
 	const bool bSetMetadataSucceeded = UGC->SetItemMetadata(Update, SubmissionMetadata);
 	ensure(bSetMetadataSucceeded);
 
-	const SteamAPICall_t Call = UGC->SubmitItemUpdate(Update, FSteamText(ChangeNote).Get());
+	const SteamAPICall_t Call = UGC->SubmitItemUpdate(Update, FSteamText(SubmittedChangeNote).Get());
 	SubmitCallResult.Set(Call, this, &FUGCInterface::OnSubmitItemResult);
+	// Steam never answers a refused request, so the submission ends here, on the job's worker: nothing
+	// else touches OnSubmitFinished meanwhile, and a failure shows no box.
 	if (Call == k_uAPICallInvalid)
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam refused the upload of %s"), *ContentFolder);
