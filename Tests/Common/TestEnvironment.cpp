@@ -84,7 +84,8 @@ void FTestMachine::SetClient(const std::string& Key, const std::string& JsonValu
 {
 	const fs::path ClientFile = Root / "steam" / "client.json";
 	std::string Text = ReadFile(ClientFile);
-	const std::regex Existing("\"" + Key + "\"\\s*:\\s*(\"[^\"]*\"|[^,}\\s]+|\\{[^}]*\\})");
+	// An object value first: "[^,}\\s]+" alone would stop at its opening brace.
+	const std::regex Existing("\"" + Key + "\"\\s*:\\s*(\\{[^}]*\\}|\"[^\"]*\"|[^,}\\s]+)");
 	if (std::regex_search(Text, Existing))
 	{
 		Text = std::regex_replace(Text, Existing, "\"" + Key + "\": " + JsonValue);
