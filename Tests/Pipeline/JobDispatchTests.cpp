@@ -39,12 +39,20 @@ protected:
 
 	fs::path MarkerPath() const { return SavedDir() / "WorkshopCook.txt"; }
 
-	// Runs Request and returns the log lines it wrote.
+	// Runs Request and returns the plugin's log lines and the boxes it showed, in their order.
 	std::vector<std::string> Run(void (FLevelwrightModule::*Request)())
 	{
 		MarkLog();
 		(Module().*Request)();
-		return LinesSinceMark();
+		std::vector<std::string> Lines;
+		for (const std::string& Line : LinesSinceMark())
+		{
+			if (Line.rfind("LevelwrightLog: ", 0) == 0 || Line.rfind("MessageBox ", 0) == 0)
+			{
+				Lines.push_back(Line);
+			}
+		}
+		return Lines;
 	}
 
 	// Each guard of the stage or submit request, from the first to the last, with nothing else.
@@ -123,11 +131,10 @@ TEST_F(FJobDispatchTest, DeployRefusesAWorkshopMapBeforeLookingAtTheBusyFlag)
 	ASSERT_NE(Module().WorkshopMap, nullptr);
 	Module().bBusy.store(true);
 
-	EXPECT_THAT(Run(&FLevelwrightModule::RequestDeploy), IsEmpty());
+	EXPECT_THAT(Run(&FLevelwrightModule::RequestDeploy), ElementsAre("MessageBox [Drovik Build] You can't deploy Steam UGC as server maps!"));
 
-	EXPECT_TRUE(BoxShown("Drovik Build", "You can't deploy Steam UGC as server maps!"));
-	EXPECT_EQ(Boxes().size(), 1u);
 	EXPECT_FALSE(fs::exists(MarkerPath()));
+	Module().bBusy.store(false);
 }
 
 TEST_F(FJobDispatchTest, DeployNeedsADefinition)
@@ -135,9 +142,9 @@ TEST_F(FJobDispatchTest, DeployNeedsADefinition)
 	StartQuarnProject(false);
 
 	EXPECT_THAT(Run(&FLevelwrightModule::RequestDeploy),
-				ElementsAre("LevelwrightLog: Error: You need to create a definition before you can deploy!"));
+				ElementsAre("MessageBox [Drovik Build] You need to create a definition before you can deploy!",
+							"LevelwrightLog: Error: You need to create a definition before you can deploy!"));
 
-	EXPECT_TRUE(BoxShown("Drovik Build", "You need to create a definition before you can deploy!"));
 	EXPECT_FALSE(Module().bBusy.load());
 	EXPECT_FALSE(fs::exists(MarkerPath()));
 }
@@ -152,9 +159,9 @@ TEST_F(FJobDispatchTest, DeployWithoutAnyMapObjectIsRefusedAsWithoutDefinition)
 	Standin::Dialogs::ClearShown();
 
 	EXPECT_THAT(Run(&FLevelwrightModule::RequestDeploy),
-				ElementsAre("LevelwrightLog: Error: You need to create a definition before you can deploy!"));
+				ElementsAre("MessageBox [Drovik Build] You need to create a definition before you can deploy!",
+							"LevelwrightLog: Error: You need to create a definition before you can deploy!"));
 
-	EXPECT_TRUE(BoxShown("Drovik Build", "You need to create a definition before you can deploy!"));
 	EXPECT_FALSE(Module().bBusy.load());
 }
 
@@ -168,9 +175,10 @@ TEST_F(FJobDispatchTest, DeployWhileBusyLogsThenRefuses)
 
 	EXPECT_FALSE(fs::exists(MarkerPath()));
 	EXPECT_THAT(Boxes(), IsEmpty());
+	Module().bBusy.store(false);
 }
 
-TEST_F(FJobDispatchTest, DeployWritesTheAndroidMarkerAndIsBusyUntilItsJobEnds)
+TEST_F(FJobDispatchTest, DeployWritesTheAndroidMarkerAndEndsIdle)
 {
 	StartQuarnProject(true);
 	Module().bBuildAndroid = false;
@@ -178,7 +186,6 @@ TEST_F(FJobDispatchTest, DeployWritesTheAndroidMarkerAndIsBusyUntilItsJobEnds)
 
 	Module().RequestDeploy();
 
-	EXPECT_TRUE(Module().bBusy.load());
 	EXPECT_EQ(ReadFile(MarkerPath()), "Build:1");
 	ASSERT_TRUE(WaitIdle(60));
 	EXPECT_FALSE(Module().bBusy.load());

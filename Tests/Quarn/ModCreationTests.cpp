@@ -88,9 +88,15 @@ TEST_F(FModCreationTest, ASecondCreationFindsTheDefinitionAndChangesNothing)
 
 struct FNameCase
 {
+	const char* Name;
 	const char16_t* Typed;
 	bool bAccepted;
 };
+
+void PrintTo(const FNameCase& Case, std::ostream* Out)
+{
+	*Out << Case.Name;
+}
 
 class FModNameLengthTest : public FModCreationTest, public ::testing::WithParamInterface<FNameCase>
 {
@@ -110,7 +116,10 @@ TEST_P(FModNameLengthTest, OnlyNamesOfThreeToThirtyTwoCharactersCreateAMod)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, FModNameLengthTest,
-						 ::testing::Values(FNameCase{u"", false}, FNameCase{u"ab", false}, FNameCase{u"abc", true}, FNameCase{u"a.b", true},
-										   FNameCase{u"a?b", false}, FNameCase{u"abcdefghijklmnopqrstuvwxyz012345", true},
-										   FNameCase{u"abcdefghijklmnopqrstuvwxyz0123456", false}, FNameCase{u"<<abcdefghijklmnopqrstuvwxyz012345>>", true}));
+						 ::testing::Values(FNameCase{"Empty", u"", false}, FNameCase{"Two", u"ab", false}, FNameCase{"Three", u"abc", true},
+										   FNameCase{"ThreeWithDot", u"a.b", true}, FNameCase{"TwoAfterDropping", u"a?b", false},
+										   FNameCase{"ThirtyTwo", u"abcdefghijklmnopqrstuvwxyz012345", true},
+										   FNameCase{"ThirtyThree", u"abcdefghijklmnopqrstuvwxyz0123456", false},
+										   FNameCase{"ThirtyTwoAfterDropping", u"<<abcdefghijklmnopqrstuvwxyz012345>>", true}),
+						 [](const ::testing::TestParamInfo<FNameCase>& Info) { return std::string(Info.param.Name); });
 } // namespace
