@@ -50,9 +50,11 @@ TEST(ModFolderScan, FirstMatchingFolderInEnumerationOrderWins)
 
 TEST(ModFolderScan, NamesAreMatchedAnywhereAndCutByPrefixLength)
 {
+	// The first three characters are dropped, not the matched text.
 	FModFolderVisitor Embedded;
 	VisitInOrder(Embedded, {{TEXT("C/MyUGC5"), true}});
-	EXPECT_EQ(Embedded.FoundName, FString(TEXT("UGC5")));
+	EXPECT_TRUE(Embedded.FoundName.Equals(TEXT("GC5")));
+	EXPECT_TRUE(Embedded.bIsUGCFolder);
 
 	FModFolderVisitor Dotted;
 	VisitInOrder(Dotted, {{TEXT("C/QRN_My.Map"), true}});
