@@ -82,13 +82,14 @@ TEST_F(FQuarnScenarioTest, WithoutAnyMapObjectEveryPageStillShows)
 									  "click Testing(Steam)\nshow\n"
 									  "click Deployment(Steam)\nshow\n"
 									  "click Server Map\nshow\n"
+									  "close-tab\nopen-tab\nshow\n"
 									  "click Setup\ntick 10\nshow\n");
 
 	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
 	EXPECT_TRUE(Result.Has("MessageBox [Error] Steam is not running or failed to load it")) << Result.Output;
 	const std::vector<FShownTree> Trees = ShownTrees(Result.Output);
-	ASSERT_THAT(Trees, SizeIs(5)) << Result.Output;
-	for (const size_t SetupShow : {0u, 4u})
+	ASSERT_THAT(Trees, SizeIs(6)) << Result.Output;
+	for (const size_t SetupShow : {0u, 5u})
 	{
 		EXPECT_TRUE(Trees[SetupShow].Has("STextBlock", "Ready! Sync metadata updates the title and preview image from your local definition asset"))
 			<< Trees[SetupShow].Text();
@@ -99,6 +100,8 @@ TEST_F(FQuarnScenarioTest, WithoutAnyMapObjectEveryPageStillShows)
 	EXPECT_TRUE(Trees[3].Has("SButton", "Build Selected Platform(s)")) << Trees[3].Text();
 	EXPECT_TRUE(Trees[3].Has("SCheckBox", "Windows")) << Trees[3].Text();
 	EXPECT_TRUE(Trees[3].Has("SCheckBox", "Android")) << Trees[3].Text();
-	// The Setup page was laid out on every show and every frame: the missing object is reported once.
+	// The selected page lives in the module: a reopened tab comes back on it.
+	EXPECT_TRUE(Trees[4].Has("SButton", "Build Selected Platform(s)")) << Trees[4].Text();
+	// The Setup page was laid out on every show and frame, in two windows: the missing object is reported once.
 	EXPECT_THAT(Result.LinesWith("Ensure condition failed: Interface "), SizeIs(1)) << Result.Output;
 }

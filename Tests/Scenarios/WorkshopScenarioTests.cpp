@@ -57,8 +57,12 @@ TEST_F(FWorkshopScenarioTest, StagingShowsAThrobberInsteadOfTheButtonUntilThePak
 	EXPECT_FALSE(DuringJob[0].Has("SButton", "Stage")) << DuringJob[0].Text();
 	EXPECT_THAT(PaksIn(StagedPaksDir()), SizeIs(0)) << "the cook was not held back";
 
+	// The check boxes take no part in the job: they stay usable while it runs.
+	Editor->Write("click Server Map\nclick Android\n");
+	ASSERT_TRUE(Editor->WaitForOutput("LevelwrightLog: Unchecked android build")) << Editor->OutputSoFar();
+
 	OpenCookGate();
-	Editor->Write("wait-idle\nshow\nquit\n");
+	Editor->Write("wait-idle\nclick Testing(Steam)\nshow\nquit\n");
 	const FProcessResult Result = Editor->Finish();
 
 	// The refused second click is the only failure of the script.
