@@ -9,22 +9,17 @@ namespace LevelwrightTest
 {
 namespace
 {
-// The window's root: every `show` starts with the tab itself, unindented.
+// The window's root: every `show` starts with the tab itself, unindented; its widgets follow, indented.
 const std::string TreeStart = "SDockTab \"Drovik Workshop\"";
-
-bool IsWidgetLine(const std::string& Line)
-{
-	return !Line.empty() && (Line[0] == ' ' || Line.rfind(TreeStart, 0) == 0) && Line.back() == ')';
-}
 } // namespace
 
 bool FShownTree::Has(const std::string& Type, const std::string& Label) const
 {
 	for (const std::string& Line : Lines)
 	{
-		const std::string Widget = Line.substr(Line.find_first_not_of(' '));
+		const size_t Start = Line.find_first_not_of(' ');
 		const std::string Named = Label.empty() ? Type + " " : Type + " \"" + Label + "\" (";
-		if (Widget.rfind(Named, 0) == 0)
+		if (Start != std::string::npos && Line.compare(Start, Named.size(), Named) == 0)
 		{
 			return true;
 		}
@@ -44,38 +39,22 @@ std::string FShownTree::Text() const
 
 std::vector<FShownTree> ShownTrees(const std::string& Output)
 {
-	std::vector<FShownTree> Trees;
-	std::vector<std::string> Current;
+	// Log lines of a running job may come between the lines of a tree: only indented lines belong to it.
+	std::vector<std::vector<std::string>> Trees;
 	std::istringstream Stream(Output);
 	std::string Line;
-	bool bInTree = false;
 	while (std::getline(Stream, Line))
 	{
 		if (Line.rfind(TreeStart, 0) == 0)
 		{
-			if (bInTree)
-			{
-				Trees.emplace_back(std::move(Current));
-			}
-			Current = {Line};
-			bInTree = true;
+			Trees.push_back({Line});
 		}
-		else if (bInTree && IsWidgetLine(Line))
+		else if (!Trees.empty() && Line.rfind(' ', 0) == 0)
 		{
-			Current.push_back(Line);
-		}
-		else if (bInTree)
-		{
-			Trees.emplace_back(std::move(Current));
-			Current.clear();
-			bInTree = false;
+			Trees.back().push_back(Line);
 		}
 	}
-	if (bInTree)
-	{
-		Trees.emplace_back(std::move(Current));
-	}
-	return Trees;
+	return std::vector<FShownTree>(Trees.begin(), Trees.end());
 }
 
 std::unique_ptr<FChildProcess> FScenarioTest::StartInteractive() const
