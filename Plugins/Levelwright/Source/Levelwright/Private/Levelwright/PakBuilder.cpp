@@ -6,7 +6,6 @@
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildPaths.h"
 #include "Levelwright/PakListVisitor.h"
-#include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "QRNInterface/QRNInterface.h"
 #include "UGCInterface/UGCInterface.h"
@@ -31,14 +30,6 @@ bool ChooseMapFolder(const FLevelwrightModule& Module, FString& OutFolderName)
 	}
 	OutFolderName = LevelwrightBuild::MakeModFolderName(Module.QuarnMod->ModId, Module.QuarnMod->bIsUGCFolder);
 	return true;
-}
-
-// Writes the pak list of the cooked map folder (an empty file when nothing was cooked there).
-void WritePakList(const FString& CookedMapDir, const FString& MountPoint, const FString& PakListPath)
-{
-	FPakListVisitor Visitor(MountPoint, CookedMapDir);
-	IFileManager::Get().IterateDirectoryRecursively(*CookedMapDir, Visitor);
-	FFileHelper::SaveStringToFile(Visitor.PakList, *PakListPath);
 }
 
 bool RunUnrealPak(const FString& Params)

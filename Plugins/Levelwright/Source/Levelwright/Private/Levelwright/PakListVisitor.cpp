@@ -1,7 +1,9 @@
 #include "Levelwright/PakListVisitor.h"
 
+#include "HAL/FileManager.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/LevelwrightModule.h"
+#include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 
 FPakListVisitor::FPakListVisitor(const FString& InMountPoint, const FString& InCookedMapDir)
@@ -22,4 +24,11 @@ bool FPakListVisitor::Visit(const TCHAR* FilenameOrDirectory, bool bIsDirectory)
 		PakList += LevelwrightBuild::MakePakListLine(FilenameOrDirectory, MountPoint, RelativePath);
 	}
 	return true;
+}
+
+void WritePakList(const FString& CookedMapDir, const FString& MountPoint, const FString& PakListPath)
+{
+	FPakListVisitor Visitor(MountPoint, CookedMapDir);
+	IFileManager::Get().IterateDirectoryRecursively(*CookedMapDir, Visitor);
+	FFileHelper::SaveStringToFile(Visitor.PakList, *PakListPath);
 }

@@ -16,3 +16,6 @@ public:
 	FString CookedMapDir;
 	FString PakList;
 };
+
+// Writes the pak list of the cooked map folder (an empty file when nothing was cooked there).
+void WritePakList(const FString& CookedMapDir, const FString& MountPoint, const FString& PakListPath);
