@@ -9,6 +9,7 @@
 FPakListVisitor::FPakListVisitor(const FString& InMountPoint, const FString& InCookedMapDir)
 	: MountPoint(InMountPoint)
 	, CookedMapDir(InCookedMapDir)
+	, CookedMapBase(InCookedMapDir.Replace(TEXT("\\"), TEXT("/")) + TEXT("/"))
 {
 }
 
@@ -16,8 +17,17 @@ bool FPakListVisitor::Visit(const TCHAR* FilenameOrDirectory, bool bIsDirectory)
 {
 	FString RelativePath = FilenameOrDirectory;
 	RelativePath.ReplaceInline(TEXT("\\"), TEXT("/"));
-	// The trailing slash makes the folder itself the base, not its parent.
-	FPaths::MakePathRelativeTo(RelativePath, *(CookedMapDir + TEXT("/")));
+	// The walk names each entry as "<CookedMapDir>/<path>": the path is what follows. Any other form goes
+	// through the general (and far slower) conversion, once per file in a walk of many thousands.
+	if (RelativePath.StartsWith(CookedMapBase, ESearchCase::CaseSensitive) && RelativePath.Len() > CookedMapBase.Len())
+	{
+		RelativePath.RemoveAt(0, CookedMapBase.Len());
+	}
+	else
+	{
+		// The trailing slash makes the folder itself the base, not its parent.
+		FPaths::MakePathRelativeTo(RelativePath, *CookedMapBase);
+	}
 	if (!bIsDirectory)
 	{
 		UE_LOG(LevelwrightLog, Log, TEXT("Adding to paklist %s"), *RelativePath);

@@ -15,6 +15,10 @@ public:
 	FString MountPoint;
 	FString CookedMapDir;
 	FString PakList;
+
+private:
+	// CookedMapDir with forward slashes and a trailing slash: the base of every relative path.
+	FString CookedMapBase;
 };
 
 // Writes the pak list of the cooked map folder (an empty file when nothing was cooked there).
