@@ -157,6 +157,23 @@ TEST(LibraryFolders, MatchesEachDrivePathUpToItsNextBackslash)
 	EXPECT_TRUE(Folders[1].Equals(TEXT("e:/Steam Library")));
 }
 
+TEST(LibraryFolders, FindsEachPathAmongThousandsOfCrLfAppLines)
+{
+	FString Text = TEXT("\"libraryfolders\"\r\n{\r\n\t\"path\"\t\t\"C:\\\\Steam\"\r\n\t\"apps\"\r\n\t{\r\n");
+	for (int32 App = 0; App < 2000; ++App)
+	{
+		Text += FString::Printf(TEXT("\t\t\"%d\"\t\t\"%d\"\r\n"), App, App * 7);
+	}
+	// Two paths on one line, then one on a last line that has no line end.
+	Text += TEXT("\t}\r\n\t\"1\"\t\"D:\\\\Lib\" \"E:\\\\Other\"\r\n}\r\n\"x\"\t\"F:\\\\Last\"");
+	const TArray<FString> Folders = FindLibraryFolders(Text);
+	ASSERT_EQ(Folders.Num(), 4);
+	EXPECT_TRUE(Folders[0].Equals(TEXT("C:/Steam")));
+	EXPECT_TRUE(Folders[1].Equals(TEXT("D:/Lib")));
+	EXPECT_TRUE(Folders[2].Equals(TEXT("E:/Other")));
+	EXPECT_TRUE(Folders[3].Equals(TEXT("F:/Last")));
+}
+
 TEST(CookMarker, ReadsTheBuildAfterItsSixCharacters)
 {
 	EXPECT_EQ(ReadCookMarkerBuild(TEXT("Build:1")), 1);

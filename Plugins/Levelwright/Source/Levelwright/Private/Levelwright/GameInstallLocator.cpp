@@ -81,11 +81,44 @@ bool ReadRegistryString(const FString& SubKey, const FString& ValueName, FString
 	return true;
 }
 
+namespace
+{
+// The lines that hold a drive path ("X:\\"), each ended by a line feed. Only they can hold a match, and a
+// match never crosses a line end ('.' stops there): the pattern then runs over a few lines instead of a
+// library file of tens of thousands of app lines.
+FString KeepLinesWithDrivePaths(const FString& Text)
+{
+	const TCHAR* Chars = *Text;
+	const int32 Length = Text.Len();
+	FString Kept;
+	int32 LineStart = 0;
+	bool bLineHasDrivePath = false;
+	for (int32 Index = 0; Index <= Length; ++Index)
+	{
+		if (Index == Length || Chars[Index] == TEXT('\n'))
+		{
+			if (bLineHasDrivePath)
+			{
+				Kept += Text.Mid(LineStart, Index - LineStart);
+				Kept += TEXT("\n");
+			}
+			LineStart = Index + 1;
+			bLineHasDrivePath = false;
+		}
+		else if (Chars[Index] == TEXT(':') && Index + 2 < Length && Chars[Index + 1] == TEXT('\\') && Chars[Index + 2] == TEXT('\\'))
+		{
+			bLineHasDrivePath = true;
+		}
+	}
+	return Kept;
+}
+} // namespace
+
 TArray<FString> FindLibraryFolders(const FString& LibraryFileText)
 {
 	TArray<FString> Folders;
 	const FRegexPattern Pattern(LibraryFolderPattern);
-	FRegexMatcher Matcher(Pattern, LibraryFileText);
+	FRegexMatcher Matcher(Pattern, KeepLinesWithDrivePaths(LibraryFileText));
 	while (Matcher.FindNext())
 	{
 		Folders.Add(Matcher.GetCaptureGroup(0).Replace(TEXT("\\\\"), TEXT("/")));
