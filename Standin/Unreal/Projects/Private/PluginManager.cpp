@@ -2,11 +2,14 @@
 
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "Standin/Engine.h"
 #include "Standin/StringUtf8.h"
 
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <mutex>
+#include <string>
 
 DEFINE_LOG_CATEGORY_STATIC(LogPluginManager, Log, All)
 
@@ -58,6 +61,7 @@ class FPluginManager : public IPluginManager
 public:
 	TSharedPtr<IPlugin> FindPlugin(const FString& Name) override
 	{
+		std::lock_guard Lock(Mutex);
 		for (const TSharedRef<IPlugin>& Plugin : Discover())
 		{
 			if (Plugin->GetName() == Name)
@@ -67,21 +71,31 @@ public:
 		}
 		return nullptr;
 	}
-	TArray<TSharedRef<IPlugin>> GetDiscoveredPlugins() override { return Discover(); }
-	TArray<TSharedRef<IPlugin>> GetEnabledPlugins() override { return Discover(); }
+	TArray<TSharedRef<IPlugin>> GetDiscoveredPlugins() override
+	{
+		std::lock_guard Lock(Mutex);
+		return Discover();
+	}
+	TArray<TSharedRef<IPlugin>> GetEnabledPlugins() override { return GetDiscoveredPlugins(); }
 
 private:
 	// Every .uplugin below the project's Plugins folder; a folder holding one is not searched deeper.
-	static TArray<TSharedRef<IPlugin>> Discover()
+	// The engine reads the descriptors once, at start-up; here once per project folder, as the stand-in
+	// may open another project later in the same process. Called with Mutex held.
+	const TArray<TSharedRef<IPlugin>>& Discover()
 	{
-		TArray<TSharedRef<IPlugin>> Plugins;
-		const FString PluginsDir = FPaths::ProjectPluginsDir();
-		if (FPaths::ProjectDir().IsEmpty())
+		const std::string& ProjectFile = Standin::Engine::GetSettings().ProjectFile.native();
+		if (!bDiscovered || DiscoveredFor != ProjectFile)
 		{
-			return Plugins;
+			Discovered.Empty();
+			if (!FPaths::ProjectDir().IsEmpty())
+			{
+				DiscoverIn(FPaths::ProjectPluginsDir(), Discovered);
+			}
+			DiscoveredFor = ProjectFile;
+			bDiscovered = true;
 		}
-		DiscoverIn(PluginsDir, Plugins);
-		return Plugins;
+		return Discovered;
 	}
 
 	static void DiscoverIn(const FString& EngineDir, TArray<TSharedRef<IPlugin>>& Plugins)
@@ -122,6 +136,11 @@ private:
 			}
 		}
 	}
+
+	std::mutex Mutex;
+	bool bDiscovered = false;
+	std::string DiscoveredFor; // the project file whose plugins were read
+	TArray<TSharedRef<IPlugin>> Discovered;
 };
 } // namespace
 
