@@ -1,6 +1,8 @@
 #include "UObject/NameTypes.h"
 
+#include <algorithm>
 #include <mutex>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -25,9 +27,11 @@ uint32 FindOrAddName(const TCHAR* Name)
 	{
 		return 0;
 	}
-	const FString Spelling(Name);
-	const FString Lowered = Spelling.ToLower();
-	const std::u16string Key(*Lowered, Lowered.Len());
+	// Names are looked up far more often than added (modules, styles, widget types every frame): the
+	// lookup reuses one buffer per thread and copies the spelling only when it is new.
+	thread_local std::u16string Key;
+	Key.assign(Name);
+	std::transform(Key.begin(), Key.end(), Key.begin(), FChar::ToLower);
 	FNameTable& Table = GetNameTable();
 	std::lock_guard Lock(Table.Mutex);
 	const auto Found = Table.Lookup.find(Key);
@@ -36,7 +40,7 @@ uint32 FindOrAddName(const TCHAR* Name)
 		return Found->second;
 	}
 	const uint32 Index = static_cast<uint32>(Table.Spellings.size());
-	Table.Spellings.push_back(Spelling);
+	Table.Spellings.push_back(FString(Name));
 	Table.Lookup.emplace(Key, Index);
 	return Index;
 }
