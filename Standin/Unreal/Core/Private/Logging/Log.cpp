@@ -1,8 +1,12 @@
 #include "Logging/LogMacros.h"
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "Standin/Log.h"
 #include "Standin/Machine.h"
@@ -38,10 +42,27 @@ namespace Standin::Log
 {
 namespace
 {
+// The log file is buffered, as the engine's is: one system call a line made logging the plugin's
+// per-file lines cost more than the work they describe. It is flushed with the first line written
+// FlushInterval or more after the last flush, at a fatal error, when closed and at exit. Standard output
+// gets each line at once when someone may be watching it (a terminal, a pipe: tests and scripts wait for
+// lines there); written to a file or /dev/null it is buffered like the log file, as C's stdio does.
+constexpr auto FlushInterval = std::chrono::milliseconds(200);
+
+bool IsStdOutWatched()
+{
+	static const bool bWatched = [] {
+		struct stat Info{};
+		return ::isatty(STDOUT_FILENO) || ::fstat(STDOUT_FILENO, &Info) != 0 || S_ISFIFO(Info.st_mode) || S_ISSOCK(Info.st_mode);
+	}();
+	return bWatched;
+}
+
 struct FLogState
 {
 	std::mutex Mutex;
 	std::ofstream File;
+	std::chrono::steady_clock::time_point LastFlush;
 	std::vector<std::string> Lines;
 };
 
@@ -65,6 +86,20 @@ void OpenLogFile(const std::filesystem::path& HostPath)
 	{
 		std::fprintf(stderr, "Standin: Warning: cannot open the log file %s\n", HostPath.c_str());
 	}
+	State.LastFlush = std::chrono::steady_clock::now();
+	static const bool bFlushAtExit = std::atexit(Flush) == 0;
+	(void)bFlushAtExit;
+}
+
+void Flush()
+{
+	FLogState& State = GetState();
+	std::lock_guard Lock(State.Mutex);
+	std::fflush(stdout);
+	if (State.File.is_open())
+	{
+		State.File.flush();
+	}
 }
 
 void CloseLogFile()
@@ -80,11 +115,23 @@ void WriteRawLine(const std::string& Utf8Line)
 	std::lock_guard Lock(State.Mutex);
 	std::fwrite(Utf8Line.data(), 1, Utf8Line.size(), stdout);
 	std::fputc('\n', stdout);
-	std::fflush(stdout);
+	if (IsStdOutWatched())
+	{
+		std::fflush(stdout);
+	}
 	if (State.File.is_open())
 	{
 		State.File << Utf8Line << "\r\n";
-		State.File.flush();
+	}
+	const auto Now = std::chrono::steady_clock::now();
+	if (Now - State.LastFlush >= FlushInterval)
+	{
+		std::fflush(stdout);
+		if (State.File.is_open())
+		{
+			State.File.flush();
+		}
+		State.LastFlush = Now;
 	}
 	State.Lines.push_back(Utf8Line);
 }
@@ -130,6 +177,7 @@ void WriteMessage(const FLogCategoryBase& Category, ELogVerbosity::Type Verbosit
 	WriteRawLine(Machine::ToUtf8(Line));
 	if (Verbosity == ELogVerbosity::Fatal)
 	{
+		Flush();
 		std::abort();
 	}
 }

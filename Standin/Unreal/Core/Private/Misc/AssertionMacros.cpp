@@ -17,7 +17,7 @@ void Fail(const char* Expression, const char* File, int Line, const std::u16stri
 		Text += "\n" + Machine::ToUtf8(Message);
 	}
 	Log::WriteRawLine(Text);
-	std::fflush(nullptr);
+	Log::Flush();
 	std::abort();
 }
 

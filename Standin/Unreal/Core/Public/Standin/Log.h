@@ -7,9 +7,11 @@
 
 namespace Standin::Log
 {
-// Every line is printed to standard output and appended to the log file, if one is open.
+// Every line is printed to standard output and appended to the log file, if one is open. The file is
+// buffered: it is flushed shortly after a line, by Flush, at a fatal error, on closing and at exit.
 void OpenLogFile(const std::filesystem::path& HostPath);
 void CloseLogFile();
+void Flush();
 
 // A line that is not a log message (dialog transcripts, script errors), written the same way.
 void WriteRawLine(const std::string& Utf8Line);
