@@ -1,5 +1,7 @@
 #include "Standin/Machine.h"
 
+#include <algorithm>
+
 namespace Standin::Machine
 {
 namespace
@@ -75,6 +77,20 @@ std::u16string ToUtf16(std::string_view Utf8)
 	size_t I = 0;
 	while (I < Utf8.size())
 	{
+		// Most text is ASCII: widen a whole run at once.
+		size_t AsciiEnd = I;
+		while (AsciiEnd < Utf8.size() && static_cast<unsigned char>(Utf8[AsciiEnd]) < 0x80)
+		{
+			++AsciiEnd;
+		}
+		if (AsciiEnd > I)
+		{
+			const size_t Start = Out.size();
+			Out.resize(Start + (AsciiEnd - I));
+			std::copy(Utf8.begin() + I, Utf8.begin() + AsciiEnd, Out.begin() + Start);
+			I = AsciiEnd;
+			continue;
+		}
 		const unsigned char Lead = static_cast<unsigned char>(Utf8[I]);
 		int Extra = Lead < 0x80 ? 0 : (Lead >> 5) == 0x6 ? 1 : (Lead >> 4) == 0xE ? 2 : (Lead >> 3) == 0x1E ? 3 : -1;
 		if (Extra < 0 || I + Extra >= Utf8.size())
