@@ -31,7 +31,9 @@ private:
 #define GENERATED_UCLASS_BODY() GENERATED_BODY() public:
 #define GENERATED_USTRUCT_BODY()
 
-enum EObjectFlags
+// A fixed underlying type: masks such as ~RF_NeedPostLoad must be values of the type (an enum
+// without one only holds the range of its enumerators).
+enum EObjectFlags : uint32
 {
 	RF_NoFlags = 0x00000000,
 	RF_Public = 0x00000001,
