@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <span>
 #include <vector>
 
@@ -41,11 +42,15 @@ void CheckArchive(std::span<const uint8_t> Archive)
 			{
 				__builtin_trap();
 			}
-			// What extraction would accept stays below its folder.
-			const std::u16string Folder = ExtractionFolderOf(Index.MountPoint);
-			if (IsContainedRelativePath(Folder + Item.Name) && (Folder + Item.Name).find(u"..") == 0)
+			// What extraction would accept stays below its folder once the path is normalised.
+			const std::u16string Relative = ExtractionFolderOf(Index.MountPoint) + Item.Name;
+			if (IsContainedRelativePath(Relative))
 			{
-				__builtin_trap();
+				const std::filesystem::path Normal = std::filesystem::path(Relative).lexically_normal();
+				if (Normal.empty() || Normal.is_absolute() || *Normal.begin() == "..")
+				{
+					__builtin_trap();
+				}
 			}
 		}
 	}
