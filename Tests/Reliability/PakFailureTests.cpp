@@ -1,0 +1,130 @@
+// Failed packs and cooks inside the plugin's jobs: a write-protected or full game install, a full
+// project disk, tools that die of a signal. The job ends with its Error lines, the window shows its
+// buttons again, and the pak staged before stays as it was.
+#include <cstdlib>
+
+#include <gmock/gmock.h>
+
+#include "ReliabilityTest.h"
+
+namespace fs = std::filesystem;
+using namespace LevelwrightTest;
+using ::testing::HasSubstr;
+
+namespace
+{
+const std::string OlderPak = "an earlier stage";
+
+class FPakFailureTest : public FReliabilityTest
+{
+protected:
+	void TearDown() override
+	{
+		::unsetenv("LEVELWRIGHT_FAULT_DISK_FULL");
+		FReliabilityTest::TearDown();
+	}
+
+	void Stage()
+	{
+		Window().StageButtonClicked();
+		EXPECT_FALSE(WindowIdle()) << "the throbber replaces the buttons while the job runs";
+		ASSERT_TRUE(WaitIdle());
+		EXPECT_FALSE(Module().bBusy.load());
+		EXPECT_TRUE(WindowIdle());
+	}
+
+	// The Paks folder holds the older pak and nothing a failed pack left behind.
+	void ExpectOlderPakAlone()
+	{
+		EXPECT_EQ(ReadFile(StagedPak()), OlderPak);
+		EXPECT_EQ(PaksFolderFiles(), std::vector<std::string>{"pakchunk_workshop_stage.pak"});
+	}
+
+	// Replaces one of the test's engine tools with a script that prints a line and kills itself.
+	void MakeToolCrash(const char* Tool)
+	{
+		const fs::path Program = Engine.BinariesDir() / Tool;
+		fs::remove(Program);
+		WriteFile(Program, "#!/bin/sh\necho working on it\nkill -SEGV $$\n");
+		fs::permissions(Program, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add);
+	}
+};
+} // namespace
+
+TEST_F(FPakFailureTest, AWriteProtectedPaksFolderFailsThePackAndKeepsTheOlderPak)
+{
+	StartWorkshopProject();
+	WriteFile(StagedPak(), OlderPak);
+	{
+		FUnprivilegedScope Unprivileged(Temp.Path(), {PaksDir()});
+		Stage();
+	}
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Pak command returned non-zero value: 1 \n"));
+	EXPECT_TRUE(LogHas("LogPakFile: Error: Failed to create pak file")) << "UnrealPak's own reason is in the Error line";
+	EXPECT_FALSE(LogHas("Successfully")) << "nothing claims success";
+	ExpectOlderPakAlone();
+}
+
+TEST_F(FPakFailureTest, AFullGameDiskFailsThePackAndKeepsTheOlderPak)
+{
+	StartWorkshopProject();
+	WriteFile(StagedPak(), OlderPak);
+	::setenv("LEVELWRIGHT_FAULT_DISK_FULL", PaksDir().c_str(), 1);
+	Stage();
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Pak command returned non-zero value: 1 \n"));
+	EXPECT_TRUE(LogHas("No space left on device"));
+	ExpectOlderPakAlone();
+}
+
+TEST_F(FPakFailureTest, APackerThatDiesOfASignalIsReportedAsSuch)
+{
+	StartWorkshopProject();
+	WriteFile(StagedPak(), OlderPak);
+	MakeToolCrash("UnrealPak.exe");
+	Stage();
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Pak command returned non-zero value: 139 \nworking on it\n"));
+	EXPECT_TRUE(LogHas("terminated by signal 11"));
+	ExpectOlderPakAlone();
+}
+
+TEST_F(FPakFailureTest, ACookThatDiesOfASignalStopsTheStageBeforeThePack)
+{
+	StartWorkshopProject();
+	WriteFile(StagedPak(), OlderPak);
+	MakeToolCrash("UE4Editor.exe");
+	Stage();
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Cook command returned non-zero value: 139 \nworking on it\n"));
+	EXPECT_TRUE(LogHas("terminated by signal 11"));
+	EXPECT_TRUE(HasLine("LevelwrightLog: Error: Cooked content is needed for staging!"));
+	EXPECT_FALSE(LogHas("Pak command"));
+	ExpectOlderPakAlone();
+}
+
+TEST_F(FPakFailureTest, AFullProjectDiskEndsTheStageWithErrorsAndLosesNothing)
+{
+	StartWorkshopProject();
+	WriteFile(StagedPak(), OlderPak);
+	// What an earlier stage left in the project.
+	WriteFile(SavedDir() / "WorkshopCook.txt", "Build:0");
+	WriteFile(SavedDir() / "custommap_paklist.txt", "an earlier list");
+	::setenv("LEVELWRIGHT_FAULT_DISK_FULL", SavedDir().c_str(), 1);
+	Stage();
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: "));
+	EXPECT_EQ(ReadSaved("WorkshopCook.txt"), "Build:0");
+	EXPECT_EQ(ReadSaved("custommap_paklist.txt"), "an earlier list");
+	ExpectOlderPakAlone();
+}
+
+TEST_F(FPakFailureTest, AFailedPackEndsTheSubmissionBeforeSteamIsAsked)
+{
+	StartWorkshopProject();
+	const auto Before = WorkshopFiles();
+	::setenv("LEVELWRIGHT_FAULT_DISK_FULL", (SavedDir() / "Cooked" / "Workshop").c_str(), 1);
+	Window().SubmitButtonClicked();
+	ASSERT_TRUE(WaitIdle());
+	EXPECT_TRUE(WindowIdle());
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Pak command returned non-zero value: 1 \n"));
+	EXPECT_FALSE(LogHas("Submiting content"));
+	EXPECT_EQ(WorkshopFiles(), Before);
+	EXPECT_TRUE(Boxes().empty()) << "no success box";
+}
