@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "Standin/Machine.h"
 #include "Standin/Pak/PakFormat.h"
 #include "Standin/Pak/PakReader.h"
 #include "Standin/Pak/Sha1.h"
@@ -46,7 +47,8 @@ void CheckArchive(std::span<const uint8_t> Archive)
 			const std::u16string Relative = ExtractionFolderOf(Index.MountPoint) + Item.Name;
 			if (IsContainedRelativePath(Relative))
 			{
-				const std::filesystem::path Normal = std::filesystem::path(Relative).lexically_normal();
+				// Converted as the tool converts it (a lone surrogate becomes U+FFFD).
+				const std::filesystem::path Normal = std::filesystem::path(Standin::Machine::ToUtf8(Relative)).lexically_normal();
 				if (Normal.empty() || Normal.is_absolute() || *Normal.begin() == "..")
 				{
 					__builtin_trap();
