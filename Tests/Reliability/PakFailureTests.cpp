@@ -5,6 +5,7 @@
 
 #include <gmock/gmock.h>
 
+#include "EditorProcess.h"
 #include "ReliabilityTest.h"
 
 namespace fs = std::filesystem;
@@ -127,4 +128,24 @@ TEST_F(FPakFailureTest, AFailedPackEndsTheSubmissionBeforeSteamIsAsked)
 	EXPECT_FALSE(LogHas("Submiting content"));
 	EXPECT_EQ(WorkshopFiles(), Before);
 	EXPECT_TRUE(Boxes().empty()) << "no success box";
+}
+
+TEST_F(FPakFailureTest, AnUnreadableSourceFailsThePackerAndKeepsTheOlderPak)
+{
+	const fs::path Folder = Temp.Path() / "pack";
+	const fs::path Pak = Folder / "out" / "stage.pak";
+	WriteFile(Pak, OlderPak);
+	WriteFile(Folder / "list.txt", "\"" + (Folder / "secret.txt").string() + "\" \"../../../Drovik/Content/secret.txt\"\n");
+	FProcessResult Result;
+	{
+		FUnprivilegedScope Unprivileged(Temp.Path());
+		// Written by the user the packer runs as, then made unreadable to that user.
+		WriteFile(Folder / "secret.txt", "text nobody may read");
+		fs::permissions(Folder / "secret.txt", fs::perms::none);
+		Result = RunProcess(Engine.BinariesDir() / "UnrealPak.exe", {Pak.string(), "-create=" + (Folder / "list.txt").string()}, Folder);
+	}
+	EXPECT_EQ(Result.ExitCode, 1) << Result.Output;
+	EXPECT_TRUE(Result.Has("LogPakFile: Error: ")) << Result.Output;
+	EXPECT_EQ(ReadFile(Pak), OlderPak);
+	EXPECT_EQ(ListFilesBelow(Pak.parent_path()), std::vector<std::string>{"stage.pak"});
 }
