@@ -87,6 +87,11 @@ int RunEditor(const FLaunch& Launch)
 	{
 		bOk = RunScript(Lines, Launch.StartFolder);
 	}
+	if (!FinishBackgroundWork(600))
+	{
+		Standin::Log::WriteRawLine("Script: Error: background work still running after 600 s; shutting down anyway");
+		bOk = false;
+	}
 	Services::CloseAllWindows();
 	StopEngine();
 	return bOk ? EXIT_SUCCESS : EXIT_FAILURE;
