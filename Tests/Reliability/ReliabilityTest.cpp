@@ -7,6 +7,7 @@
 #include <utility>
 
 #include <nlohmann/json.hpp>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -155,7 +156,9 @@ FUnprivilegedScope::FUnprivilegedScope(const fs::path& Root, std::vector<fs::pat
 	fs::permissions(Root, fs::perms::all, fs::perm_options::add);
 	MakeReadOnly();
 	constexpr uid_t Nobody = 65534;
-	bDropped = ::seteuid(Nobody) == 0;
+	// The real user changes too (the saved one stays root, to come back): children then run wholly as
+	// nobody, not as a set-user-ID program, which the sanitizers could not look into.
+	bDropped = ::setresuid(Nobody, Nobody, 0) == 0;
 	EXPECT_TRUE(bDropped) << "cannot run as nobody";
 }
 
@@ -163,7 +166,9 @@ FUnprivilegedScope::~FUnprivilegedScope()
 {
 	if (bDropped)
 	{
-		EXPECT_EQ(::seteuid(0), 0);
+		EXPECT_EQ(::setresuid(0, 0, 0), 0);
+		// The user change made the process undumpable; LeakSanitizer needs it dumpable at exit.
+		::prctl(PR_SET_DUMPABLE, 1);
 	}
 	for (const fs::path& Folder : ReadOnlyFolders)
 	{
