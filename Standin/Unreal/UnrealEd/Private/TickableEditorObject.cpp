@@ -41,23 +41,35 @@ namespace Standin::Editor
 void TickTickables(float DeltaTime)
 {
 	FTickableRegistry& Registry = GetRegistry();
-	std::lock_guard Lock(Registry.Mutex);
-	// A tick may create or destroy tickables: walk a copy, and skip objects gone meanwhile.
-	const std::vector<FTickableEditorObject*> Snapshot = Registry.Objects;
-	Registry.NumTicked = 0;
+	// A tick may create or destroy tickables: walk a copy, and skip objects gone meanwhile. The lock
+	// is not held while an object ticks: a tick reaches other locks (a module loaded from a Steam
+	// callback takes the module manager's), which module loading takes in the other order.
+	std::vector<FTickableEditorObject*> Snapshot;
+	{
+		std::lock_guard Lock(Registry.Mutex);
+		Snapshot = Registry.Objects;
+	}
+	int NumTicked = 0;
 	for (FTickableEditorObject* Object : Snapshot)
 	{
-		if (std::find(Registry.Objects.begin(), Registry.Objects.end(), Object) == Registry.Objects.end())
+		bool bTick = false;
 		{
-			continue;
+			std::lock_guard Lock(Registry.Mutex);
+			if (std::find(Registry.Objects.begin(), Registry.Objects.end(), Object) == Registry.Objects.end())
+			{
+				continue;
+			}
+			const ETickableTickType Type = Object->GetTickableTickType();
+			bTick = Type == ETickableTickType::Always || (Type == ETickableTickType::Conditional && Object->IsTickable());
 		}
-		const ETickableTickType Type = Object->GetTickableTickType();
-		if (Type == ETickableTickType::Always || (Type == ETickableTickType::Conditional && Object->IsTickable()))
+		if (bTick)
 		{
 			Object->Tick(DeltaTime);
-			++Registry.NumTicked;
+			++NumTicked;
 		}
 	}
+	std::lock_guard Lock(Registry.Mutex);
+	Registry.NumTicked = NumTicked;
 }
 
 int NumRegisteredTickables()
