@@ -131,6 +131,23 @@ TEST_F(FPakFailure, RefusedWriteFailsLikeAFullDiskAndKeepsTheOlderPak)
 	ExpectNoLeftovers();
 }
 
+TEST_F(FPakFailure, WriteProtectedOlderPakIsNotReplaced)
+{
+	const std::string Older = CreateGood();
+	WriteFile(List, ListLine(MakeSource("c.txt", 7).string(), "../../../G/c.txt"));
+	// As Windows' read-only attribute does, for every user (an administrator too).
+	namespace fs = std::filesystem;
+	fs::permissions(Pak, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+	const FRunResult Run = Create();
+
+	EXPECT_EQ(Run.ExitCode, 1);
+	const std::string Error = Run.LineStartingWith("LogPakFile: Error: Failed to create pak file " + Pak.string());
+	EXPECT_NE(Error.find("Permission denied"), std::string::npos) << Run.Text();
+	EXPECT_EQ(ReadFile(Pak), Older);
+	ExpectNoLeftovers();
+}
+
 TEST_F(FPakFailure, UnwritableOutputFails)
 {
 	WriteFile(Scratch / "blocker", "a file where a folder should be");

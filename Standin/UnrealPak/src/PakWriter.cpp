@@ -192,6 +192,19 @@ void ReleaseCachedPages(const std::filesystem::path& Path)
 		::close(Descriptor);
 	}
 }
+
+// Windows does not replace a read-only file, and its read-only attribute binds administrators too. Here
+// a file without any write permission stands for that attribute; one the user may not write is refused
+// as well, although the rename into a writable folder would succeed.
+bool IsWriteProtected(const std::filesystem::path& Path)
+{
+	struct stat Info{};
+	if (::stat(Path.c_str(), &Info) != 0)
+	{
+		return false;
+	}
+	return (Info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(Path.c_str(), W_OK) != 0;
+}
 } // namespace
 
 std::vector<FPakSource> CollectSources(std::vector<FPakInputPair> Inputs, std::u16string& OutMountPoint)
@@ -243,6 +256,10 @@ FPakWriteResult WritePak(const std::filesystem::path& HostPakPath, const std::u1
 	if (Standin::Machine::IsWriteRefused(HostPakPath) || Standin::Machine::IsWriteRefused(TempPath))
 	{
 		throw FPakError("unable to write \"" + HostPakPath.string() + "\": No space left on device");
+	}
+	if (IsWriteProtected(HostPakPath))
+	{
+		throw FPakError("unable to replace \"" + HostPakPath.string() + "\": Permission denied");
 	}
 	ReleaseCachedPages(HostPakPath);
 	FPakWriteResult Result;

@@ -36,8 +36,8 @@ struct FPakWriteResult
 std::vector<FPakSource> CollectSources(std::vector<FPakInputPair> Inputs, std::u16string& OutMountPoint);
 
 // Sources in archive order, as CollectSources returns them. A refused write
-// (LEVELWRIGHT_FAULT_DISK_FULL) fails as a full disk would; on any failure the file at HostPakPath is
-// left as it was.
+// (LEVELWRIGHT_FAULT_DISK_FULL) fails as a full disk would, and a write-protected older archive is not
+// replaced; on any failure the file at HostPakPath is left as it was.
 FPakWriteResult WritePak(const std::filesystem::path& HostPakPath, const std::u16string& MountPoint,
 						 const std::vector<FPakSource>& Sources, const FPakWriteOptions& Options);
 
