@@ -1,6 +1,8 @@
-// Failed packs and cooks inside the plugin's jobs: a write-protected or full game install, a full
-// project disk, tools that die of a signal. The job ends with its Error lines, the window shows its
-// buttons again, and the pak staged before stays as it was.
+// Failed packs and cooks inside the plugin's jobs: a write-protected or full game install, a
+// read-only staged pak, a full project disk, a cooked file the packer may not read, a read-only
+// Workshop content folder, tools that die of a signal. The job ends with its Error lines, the window
+// shows its buttons again, and the paks made before stay as they were.
+#include <algorithm>
 #include <cstdlib>
 
 #include <gmock/gmock.h>
@@ -66,6 +68,20 @@ TEST_F(FPakFailureTest, AWriteProtectedPaksFolderFailsThePackAndKeepsTheOlderPak
 	ExpectOlderPakAlone();
 }
 
+TEST_F(FPakFailureTest, AWriteProtectedStagedPakIsNotReplaced)
+{
+	StartWorkshopProject();
+	WriteFile(StagedPak(), OlderPak);
+	// The folder stays writable; the author marked the pak itself read-only.
+	fs::permissions(StagedPak(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+	Stage();
+	fs::permissions(StagedPak(), fs::perms::owner_write, fs::perm_options::add);
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Pak command returned non-zero value: 1 \n"));
+	EXPECT_TRUE(LogHas("Permission denied"));
+	EXPECT_FALSE(LogHas("Successfully"));
+	ExpectOlderPakAlone();
+}
+
 TEST_F(FPakFailureTest, AFullGameDiskFailsThePackAndKeepsTheOlderPak)
 {
 	StartWorkshopProject();
@@ -128,6 +144,56 @@ TEST_F(FPakFailureTest, AFailedPackEndsTheSubmissionBeforeSteamIsAsked)
 	EXPECT_FALSE(LogHas("Submiting content"));
 	EXPECT_EQ(WorkshopFiles(), Before);
 	EXPECT_TRUE(Boxes().empty()) << "no success box";
+}
+
+TEST_F(FPakFailureTest, AnUnreadableCookedFileFailsTheStagedPackAndKeepsTheOlderPak)
+{
+	StartWorkshopProject();
+	WriteFile(StagedPak(), OlderPak);
+	{
+		FUnprivilegedScope Unprivileged(Temp.Path());
+		// A file an earlier cook left in the map's cooked folder (the cook does not clear it), which the
+		// packer may not read: the list names it, so the pack must fail rather than leave it out.
+		const fs::path Stale = CookedMapDir("WindowsNoEditor", "UGC2000000001") / "Stale.uexp";
+		WriteFile(Stale, "left by an earlier cook");
+		fs::permissions(Stale, fs::perms::none);
+		Stage();
+	}
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Pak command returned non-zero value: 1 \n"));
+	const std::vector<std::string> Lines = LogLines();
+	const auto Reason = std::find_if(Lines.begin(), Lines.end(), [](const std::string& Line) {
+		return Line.find("LogPakFile: Error: Failed to collect files to add to pak file: unable to read source file") != std::string::npos;
+	});
+	ASSERT_NE(Reason, Lines.end());
+	EXPECT_THAT(*Reason, HasSubstr("Stale.uexp")) << "the packer names the file it could not read";
+	EXPECT_FALSE(LogHas("Successfully"));
+	ExpectOlderPakAlone();
+}
+
+TEST_F(FPakFailureTest, AReadOnlyWorkshopContentFolderFailsBothPacksAndSubmitsNothing)
+{
+	StartWorkshopProject();
+	const fs::path ContentDir = SavedDir() / "Cooked" / "Workshop";
+	WriteFile(ContentDir / "WindowsNoEditor.pak", "an earlier Windows pak");
+	WriteFile(ContentDir / "LinuxServer.pak", "an earlier server pak");
+	const auto Before = WorkshopFiles();
+	{
+		FUnprivilegedScope Unprivileged(Temp.Path(), {ContentDir});
+		Window().SubmitButtonClicked();
+		EXPECT_FALSE(WindowIdle());
+		ASSERT_TRUE(WaitIdle());
+	}
+	EXPECT_FALSE(Module().bBusy.load());
+	EXPECT_TRUE(WindowIdle());
+	EXPECT_EQ(CountLines("LevelwrightLog: Error: Pak command returned non-zero value: 1 "), 2) << "both platforms are reported";
+	EXPECT_EQ(CountLines("LogPakFile: Error: Failed to create pak file"), 2);
+	EXPECT_FALSE(LogHas("Submiting content"));
+	EXPECT_EQ(WorkshopFiles(), Before) << "nothing reached the Workshop";
+	EXPECT_TRUE(Boxes().empty()) << "no success box";
+	EXPECT_EQ(ReadFile(ContentDir / "WindowsNoEditor.pak"), "an earlier Windows pak");
+	EXPECT_EQ(ReadFile(ContentDir / "LinuxServer.pak"), "an earlier server pak");
+	EXPECT_EQ(ListFilesBelow(ContentDir), (std::vector<std::string>{"LinuxServer.pak", "WindowsNoEditor.pak"}))
+		<< "no temporary pak and no metadata.json left behind";
 }
 
 TEST_F(FPakFailureTest, AnUnreadableSourceFailsThePackerAndKeepsTheOlderPak)
