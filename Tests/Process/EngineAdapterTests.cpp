@@ -7,7 +7,9 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <thread>
+#include <unistd.h>
 
 namespace
 {
@@ -57,6 +59,31 @@ TEST(ExecProcess, ProgramThatCannotStartGivesFalseAndTheReason)
 
 	EXPECT_FALSE(FPlatformProcess::ExecProcess(u"/tmp", u"", &ReturnCode, nullptr, &StdErr));
 	EXPECT_EQ(ReturnCode, 5) << "ERROR_ACCESS_DENIED";
+}
+
+TEST(ExecProcess, FilesThatAreNoProgramsGiveFalseAndTheWindowsError)
+{
+	const std::filesystem::path Folder = std::filesystem::path(testing::TempDir()) / ("exec-" + std::to_string(::getpid()));
+	std::filesystem::create_directories(Folder);
+	const std::filesystem::path Plain = Folder / "Plain.exe";
+	std::ofstream(Plain) << "not a program\n";
+	std::filesystem::permissions(Plain, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+	const std::filesystem::path Garbage = Folder / "Garbage.exe";
+	std::ofstream(Garbage) << "\x7f" "ELF but not really";
+	std::filesystem::permissions(Garbage, std::filesystem::perms::owner_all);
+
+	// What GetLastError() says after CreateProcess: access denied, and not a valid Win32 application.
+	for (const auto& [Program, Code] : {std::pair{Plain, 5}, std::pair{Garbage, 193}})
+	{
+		int32 ReturnCode = 0;
+		FString StdOut = u"stale";
+		FString StdErr;
+		EXPECT_FALSE(FPlatformProcess::ExecProcess((u"\"" + Program.u16string() + u"\"").c_str(), u"-x", &ReturnCode, &StdOut, &StdErr));
+		EXPECT_EQ(ReturnCode, Code) << Program;
+		EXPECT_EQ(std::u16string(*StdOut), u"");
+		EXPECT_NE(std::u16string(*StdErr).find(Program.u16string()), std::u16string::npos) << Program;
+	}
+	std::filesystem::remove_all(Folder);
 }
 
 TEST(AsyncTask, BackgroundTasksRunOffTheGameThreadAndGameTasksOnIt)
