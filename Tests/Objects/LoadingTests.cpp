@@ -1,6 +1,7 @@
 // Loading objects: from memory, from package files, malformed files, from several threads.
 #include <gtest/gtest.h>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 #include "Engine/DataAsset.h"
@@ -57,6 +58,22 @@ TEST(Loading, TryLoadReadsPackageFileOnceThenKeepsItInMemory)
 
 	std::filesystem::remove(Project.Content("CustomMaps/QRN_Arena/definition.uasset"));
 	EXPECT_EQ(TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition")), Loaded) << "the package stays in memory";
+}
+
+// Kept from the package-loader fuzzer (clang's UBSan): a load clears RF_NeedPostLoad with the mask
+// ~RF_NeedPostLoad, which is only a value of EObjectFlags when the type's underlying type is fixed. GCC's
+// sanitizer does not check enum values, so the type itself is checked here.
+TEST(Loading, ALoadedObjectLosesOnlyItsNeedPostLoadFlag)
+{
+	static_assert(std::is_same_v<std::underlying_type_t<EObjectFlags>, uint32>, "masks over all 32 bits are flag values");
+	EXPECT_EQ(static_cast<uint32>(~RF_NeedPostLoad), 0xFFFFEFFFu);
+
+	FTestProject Project;
+	Project.WriteContent("CustomMaps/QRN_Arena/definition.uasset", DefinitionFile);
+	const UObject* Loaded = TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition"));
+	ASSERT_NE(Loaded, nullptr);
+	EXPECT_TRUE(Loaded->HasAllFlags(RF_Public | RF_Standalone | RF_WasLoaded));
+	EXPECT_FALSE(Loaded->HasAnyFlags(RF_NeedPostLoad));
 }
 
 TEST(Loading, MissingObjectGivesNullAndAWarning)
