@@ -16,6 +16,7 @@ namespace LevelwrightTest
 {
 void FPluginTest::SetUp()
 {
+	Standin::Log::KeepLines(true);
 	ASSERT_EQ(::chdir(Engine.BinariesDir().c_str()), 0);
 	Standin::Engine::FSettings Settings;
 	Settings.BinariesDir = Engine.BinariesDir();

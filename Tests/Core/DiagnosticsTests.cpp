@@ -15,6 +15,8 @@ DEFINE_LOG_CATEGORY_STATIC(LogQuietTest, Warning, All);
 
 namespace
 {
+[[maybe_unused]] const bool bLogLinesKept = (Standin::Log::KeepLines(true), true);
+
 // Log lines written since the last call.
 std::vector<std::string> TakeLines()
 {

@@ -48,6 +48,14 @@ TEST_F(FileHelperTest, AnyCharacterAboveAsciiSwitchesToUtf16LittleEndianWithBom)
 	EXPECT_EQ(Hex(SavedBytes(TEXT("\U0001F600"))), "FF FE 3D D8 00 DE") << "a surrogate pair, unit by unit";
 }
 
+TEST_F(FileHelperTest, TheEncodingIsDecidedOnTheTextBeforeAnEmbeddedNul)
+{
+	const TCHAR Text[] = {u'a', u'\0', u'\u00e9', u'b'};
+	EXPECT_EQ(Hex(SavedBytes(FString(4, Text))), "61 00 3F 62") << "the engine reads the text as a C string to decide";
+	const TCHAR Before[] = {u'\u00e9', u'\0', u'b'};
+	EXPECT_EQ(Hex(SavedBytes(FString(3, Before))), "FF FE E9 00 00 00 62 00");
+}
+
 TEST_F(FileHelperTest, EmptyStringGivesAnEmptyFileEvenOverAnOldOne)
 {
 	WriteBytes(Scratch.Drive('x') / "Out" / "old.txt", "previous contents");

@@ -13,6 +13,9 @@
 
 namespace
 {
+// Some cases read back the warnings a load writes.
+[[maybe_unused]] const bool bLogLinesKept = (Standin::Log::KeepLines(true), true);
+
 const char* const DefinitionFile = R"({
 	"Class": "Drovik_Map",
 	"Properties": {

@@ -8,7 +8,7 @@ namespace
 {
 constexpr char32_t Replacement = 0xFFFD;
 
-void AppendUtf8(std::string& Out, char32_t C)
+void AppendCodePoint(std::string& Out, char32_t C)
 {
 	if (C < 0x80)
 	{
@@ -49,12 +49,25 @@ void AppendUtf16(std::u16string& Out, char32_t C)
 }
 } // namespace
 
-std::string ToUtf8(std::u16string_view Text)
+void AppendUtf8(std::string& Out, std::u16string_view Text)
 {
-	std::string Out;
-	Out.reserve(Text.size());
+	Out.reserve(Out.size() + Text.size());
 	for (size_t I = 0; I < Text.size(); ++I)
 	{
+		// Most text is ASCII: narrow a whole run at once.
+		size_t AsciiEnd = I;
+		while (AsciiEnd < Text.size() && Text[AsciiEnd] < 0x80)
+		{
+			++AsciiEnd;
+		}
+		if (AsciiEnd > I)
+		{
+			const size_t Start = Out.size();
+			Out.resize(Start + (AsciiEnd - I));
+			std::copy(Text.begin() + I, Text.begin() + AsciiEnd, Out.begin() + Start);
+			I = AsciiEnd - 1;
+			continue;
+		}
 		char32_t C = Text[I];
 		if (C >= 0xD800 && C <= 0xDBFF && I + 1 < Text.size() && Text[I + 1] >= 0xDC00 && Text[I + 1] <= 0xDFFF)
 		{
@@ -65,8 +78,14 @@ std::string ToUtf8(std::u16string_view Text)
 		{
 			C = Replacement;
 		}
-		AppendUtf8(Out, C);
+		AppendCodePoint(Out, C);
 	}
+}
+
+std::string ToUtf8(std::u16string_view Text)
+{
+	std::string Out;
+	AppendUtf8(Out, Text);
 	return Out;
 }
 

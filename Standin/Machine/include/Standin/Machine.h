@@ -36,5 +36,6 @@ bool IsWriteRefused(const std::filesystem::path& HostPath);
 
 // UTF-8 <-> UTF-16 conversions shared by the stand-ins (unpaired surrogates become U+FFFD).
 std::string ToUtf8(std::u16string_view Text);
+void AppendUtf8(std::string& Out, std::u16string_view Text);
 std::u16string ToUtf16(std::string_view Utf8);
 } // namespace Standin::Machine

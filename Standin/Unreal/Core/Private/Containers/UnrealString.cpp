@@ -15,6 +15,10 @@ bool MatchesAt(const std::u16string& Text, int32 Position, const TCHAR* Sub, int
 	{
 		return false;
 	}
+	if (SearchCase == ESearchCase::CaseSensitive)
+	{
+		return std::u16string_view(Text).substr(Position, SubLen) == std::u16string_view(Sub, SubLen);
+	}
 	for (int32 I = 0; I < SubLen; ++I)
 	{
 		if (!CharsEqual(Text[Position + I], Sub[I], SearchCase))
@@ -139,25 +143,43 @@ int32 FString::ReplaceInline(const TCHAR* Search, const TCHAR* Replacement, ESea
 	{
 		return 0;
 	}
-	const int32 SearchLen = FCString::Strlen(Search);
+	const std::u16string_view SearchText(Search);
+	const int32 SearchLen = static_cast<int32>(SearchText.size());
+	// A search without letters (a slash, say) matches the same in either case: find it directly.
+	const bool bExact = SearchCase == ESearchCase::CaseSensitive ||
+						std::none_of(SearchText.begin(), SearchText.end(), [](TCHAR C) { return FChar::ToLower(C) != C || FChar::ToUpper(C) != C; });
+	auto FindFrom = [&](int32 From) -> int32 {
+		if (bExact)
+		{
+			const size_t Found = Data.find(SearchText, From);
+			return Found == std::u16string::npos ? Len() : static_cast<int32>(Found);
+		}
+		while (From + SearchLen <= Len() && !MatchesAt(Data, From, Search, SearchLen, SearchCase))
+		{
+			++From;
+		}
+		return From + SearchLen <= Len() ? From : Len();
+	};
+	// Most calls find nothing to replace (paths already in forward slashes): they copy nothing.
 	std::u16string Result;
-	Result.reserve(Data.size());
 	int32 Count = 0;
-	int32 I = 0;
-	while (I < Len())
+	int32 Copied = 0;
+	for (int32 I = FindFrom(0); I < Len(); I = FindFrom(I))
 	{
-		if (MatchesAt(Data, I, Search, SearchLen, SearchCase))
+		if (Count++ == 0)
 		{
-			Result += Replacement;
-			I += SearchLen;
-			++Count;
+			Result.reserve(Data.size());
 		}
-		else
-		{
-			Result += Data[I++];
-		}
+		Result.append(Data, Copied, I - Copied);
+		Result += Replacement;
+		I += SearchLen;
+		Copied = I;
 	}
-	Data = std::move(Result);
+	if (Count > 0)
+	{
+		Result.append(Data, Copied);
+		Data = std::move(Result);
+	}
 	return Count;
 }
 

@@ -1,7 +1,11 @@
 // The one physical file layer of the stand-in: every path goes through the stand-in machine's mapping.
 #include "GenericPlatform/GenericPlatformFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
 #include <filesystem>
 #include <system_error>
 
@@ -132,28 +136,47 @@ public:
 	}
 	bool IterateDirectory(const TCHAR* Directory, FDirectoryVisitor& Visitor) override
 	{
-		std::error_code Error;
-		fs::directory_iterator It(Host(Directory), Error);
-		if (Error)
+		// readdir rather than std::filesystem: a walk over a cooked map of many thousands of files spent
+		// most of its time building and splitting a path object per entry.
+		const fs::path HostDirectory = Host(Directory);
+		const std::unique_ptr<DIR, int (*)(DIR*)> Stream(::opendir(HostDirectory.c_str()), &::closedir);
+		if (!Stream)
 		{
 			return false;
 		}
-		const FString Prefix(Directory);
-		for (; It != fs::directory_iterator(); It.increment(Error))
+		// Each entry is reported as the folder's path joined with the entry's name, as the engine does.
+		FString Entry = FString(Directory) / TEXT("");
+		const int32 PrefixLength = Entry.Len();
+		errno = 0;
+		while (const dirent* Found = ::readdir(Stream.get()))
 		{
-			if (Error)
+			const std::string_view Name(Found->d_name);
+			if (Name == "." || Name == "..")
+			{
+				continue;
+			}
+			Entry.RemoveAt(PrefixLength, Entry.Len() - PrefixLength);
+			Entry += Standin::FromUtf8(Name);
+			if (!Visitor.Visit(*Entry, IsDirectoryEntry(::dirfd(Stream.get()), *Found)))
 			{
 				return false;
 			}
-			std::error_code TypeError;
-			const bool bIsDirectory = It->is_directory(TypeError);
-			const FString Entry = Prefix / Standin::FromUtf8(It->path().filename().string());
-			if (!Visitor.Visit(*Entry, bIsDirectory))
-			{
-				return false;
-			}
+			errno = 0;
 		}
-		return true;
+		return errno == 0;
+	}
+
+private:
+	// The entry's type as the folder listing gives it; file systems that leave it unknown, and links
+	// (followed, as the engine's walk does), are asked with a stat.
+	static bool IsDirectoryEntry(int DirectoryDescriptor, const dirent& Found)
+	{
+		if (Found.d_type != DT_UNKNOWN && Found.d_type != DT_LNK)
+		{
+			return Found.d_type == DT_DIR;
+		}
+		struct stat Info{};
+		return ::fstatat(DirectoryDescriptor, Found.d_name, &Info, 0) == 0 && S_ISDIR(Info.st_mode);
 	}
 };
 } // namespace

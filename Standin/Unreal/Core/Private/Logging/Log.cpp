@@ -62,7 +62,10 @@ struct FLogState
 {
 	std::mutex Mutex;
 	std::ofstream File;
+	// Large enough that a walk logging a line per file makes few system calls.
+	std::vector<char> FileBuffer = std::vector<char>(std::size_t(1) << 16);
 	std::chrono::steady_clock::time_point LastFlush;
+	bool bKeepLines = false;
 	std::vector<std::string> Lines;
 };
 
@@ -81,6 +84,7 @@ void OpenLogFile(const std::filesystem::path& HostPath)
 	std::error_code Error;
 	std::filesystem::create_directories(HostPath.parent_path(), Error);
 	State.File.close();
+	State.File.rdbuf()->pubsetbuf(State.FileBuffer.data(), static_cast<std::streamsize>(State.FileBuffer.size()));
 	State.File.open(HostPath, std::ios::binary | std::ios::trunc);
 	if (!State.File)
 	{
@@ -109,7 +113,7 @@ void CloseLogFile()
 	State.File.close();
 }
 
-void WriteRawLine(const std::string& Utf8Line)
+void WriteRawLine(std::string Utf8Line)
 {
 	FLogState& State = GetState();
 	std::lock_guard Lock(State.Mutex);
@@ -133,7 +137,17 @@ void WriteRawLine(const std::string& Utf8Line)
 		}
 		State.LastFlush = Now;
 	}
-	State.Lines.push_back(Utf8Line);
+	if (State.bKeepLines)
+	{
+		State.Lines.push_back(std::move(Utf8Line));
+	}
+}
+
+void KeepLines(bool bKeep)
+{
+	FLogState& State = GetState();
+	std::lock_guard Lock(State.Mutex);
+	State.bKeepLines = bKeep;
 }
 
 std::vector<std::string> GetLines()
@@ -166,15 +180,17 @@ bool Contains(const std::string& Text)
 
 void WriteMessage(const FLogCategoryBase& Category, ELogVerbosity::Type Verbosity, const std::u16string& Message)
 {
-	std::u16string Line(*Category.GetCategoryName().ToString());
-	Line += u": ";
+	std::string Line;
+	Line.reserve(Category.GetUtf8Name().size() + Message.size() + 16);
+	Line += Category.GetUtf8Name();
+	Line += ": ";
 	if (Verbosity != ELogVerbosity::Log)
 	{
-		Line += ToString(Verbosity);
-		Line += u": ";
+		Machine::AppendUtf8(Line, ToString(Verbosity));
+		Line += ": ";
 	}
-	Line += Message;
-	WriteRawLine(Machine::ToUtf8(Line));
+	Machine::AppendUtf8(Line, Message);
+	WriteRawLine(std::move(Line));
 	if (Verbosity == ELogVerbosity::Fatal)
 	{
 		Flush();

@@ -6,6 +6,66 @@
 #include "Misc/CString.h"
 #include "Standin/Machine.h"
 
+namespace
+{
+// The text one byte per character, '?' for what does not fit; OutAllBits gathers the bits of every
+// character, so the same pass tells whether the text is ASCII (a pak list of 100,000 lines is 20M
+// characters: a second pass shows).
+std::string NarrowToAnsi(const FString& String, uint32& OutAllBits)
+{
+	std::string Bytes(String.Len(), '\0');
+	uint32 AllBits = 0;
+	const TCHAR* const Chars = *String;
+	char* const Out = Bytes.data();
+	for (int32 I = 0; I < String.Len(); ++I)
+	{
+		AllBits |= Chars[I];
+		Out[I] = Chars[I] < 0x80 ? static_cast<char>(Chars[I]) : '?';
+	}
+	OutAllBits = AllBits;
+	return Bytes;
+}
+
+std::string ToUtf16LittleEndianWithBom(const FString& String)
+{
+	std::string Bytes(2 + size_t(String.Len()) * 2, '\0');
+	Bytes[0] = '\xFF';
+	Bytes[1] = '\xFE';
+	const TCHAR* const Chars = *String;
+	char* const Out = Bytes.data() + 2;
+	for (int32 I = 0; I < String.Len(); ++I)
+	{
+		Out[2 * I] = static_cast<char>(Chars[I] & 0xFF);
+		Out[2 * I + 1] = static_cast<char>(Chars[I] >> 8);
+	}
+	return Bytes;
+}
+
+std::string EncodeForFile(const FString& String, FFileHelper::EEncodingOptions EncodingOptions)
+{
+	using EEncodingOptions = FFileHelper::EEncodingOptions;
+	switch (EncodingOptions)
+	{
+	case EEncodingOptions::ForceUnicode:
+		return ToUtf16LittleEndianWithBom(String);
+	case EEncodingOptions::ForceUTF8:
+		return "\xEF\xBB\xBF" + Standin::Machine::ToUtf8(std::u16string_view(*String, String.Len()));
+	case EEncodingOptions::ForceUTF8WithoutBOM:
+		return Standin::Machine::ToUtf8(std::u16string_view(*String, String.Len()));
+	default:
+		break;
+	}
+	uint32 AllBits = 0;
+	std::string Ansi = NarrowToAnsi(String, AllBits);
+	// The engine decides on the text read as a C string: characters after a NUL inside it do not count.
+	if (EncodingOptions == EEncodingOptions::AutoDetect && AllBits >= 0x80 && !FCString::IsPureAnsi(*String))
+	{
+		return ToUtf16LittleEndianWithBom(String);
+	}
+	return Ansi;
+}
+} // namespace
+
 bool FFileHelper::SaveStringToFile(const FString& String, const TCHAR* Filename, EEncodingOptions EncodingOptions,
 								   IFileManager* FileManager, uint32 WriteFlags)
 {
@@ -18,35 +78,8 @@ bool FFileHelper::SaveStringToFile(const FString& String, const TCHAR* Filename,
 	{
 		return true;
 	}
-	const bool bUnicode = EncodingOptions == EEncodingOptions::ForceUnicode ||
-						  (EncodingOptions == EEncodingOptions::AutoDetect && !FCString::IsPureAnsi(*String));
-	if (bUnicode)
-	{
-		std::string Bytes = "\xFF\xFE";
-		Bytes.reserve(2 + String.Len() * 2);
-		for (int32 I = 0; I < String.Len(); ++I)
-		{
-			Bytes += static_cast<char>(String[I] & 0xFF);
-			Bytes += static_cast<char>(String[I] >> 8);
-		}
-		Writer->Serialize(Bytes.data(), static_cast<int64>(Bytes.size()));
-	}
-	else if (EncodingOptions == EEncodingOptions::ForceUTF8 || EncodingOptions == EEncodingOptions::ForceUTF8WithoutBOM)
-	{
-		std::string Bytes = EncodingOptions == EEncodingOptions::ForceUTF8 ? "\xEF\xBB\xBF" : "";
-		Bytes += Standin::Machine::ToUtf8(std::u16string_view(*String, String.Len()));
-		Writer->Serialize(Bytes.data(), static_cast<int64>(Bytes.size()));
-	}
-	else
-	{
-		std::string Bytes;
-		Bytes.reserve(String.Len());
-		for (int32 I = 0; I < String.Len(); ++I)
-		{
-			Bytes += String[I] < 0x80 ? static_cast<char>(String[I]) : '?';
-		}
-		Writer->Serialize(Bytes.data(), static_cast<int64>(Bytes.size()));
-	}
+	std::string Bytes = EncodeForFile(String, EncodingOptions);
+	Writer->Serialize(Bytes.data(), static_cast<int64>(Bytes.size()));
 	// As in the engine, the outcome of the write itself is not checked.
 	Writer->Close();
 	return true;

@@ -69,7 +69,14 @@ public:
 		return *this;
 	}
 	FString& operator+=(const FString& Text) { return Append(Text); }
-	FString& operator+=(const TCHAR* Text) { return Append(FString(Text)); }
+	FString& operator+=(const TCHAR* Text)
+	{
+		if (Text)
+		{
+			Data.append(Text);
+		}
+		return *this;
+	}
 	FString& operator+=(TCHAR C) { return AppendChar(C); }
 
 	// Path join: exactly one '/' between the parts unless either side already has one.

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <string>
+
 #include "Logging/LogVerbosity.h"
 #include "UObject/NameTypes.h"
+#include "Standin/Machine.h"
 
 struct FLogCategoryBase
 {
 	FLogCategoryBase(const TCHAR* InCategoryName, ELogVerbosity::Type InDefaultVerbosity, ELogVerbosity::Type InCompileTimeVerbosity)
-		: CategoryName(InCategoryName), Verbosity(InDefaultVerbosity), CompileTimeVerbosity(InCompileTimeVerbosity)
+		: CategoryName(InCategoryName)
+		, Verbosity(InDefaultVerbosity)
+		, CompileTimeVerbosity(InCompileTimeVerbosity)
+		, Utf8Name(Standin::Machine::ToUtf8(InCategoryName))
 	{
 	}
 
@@ -18,8 +24,12 @@ struct FLogCategoryBase
 		return MessageVerbosity > Verbosity || MessageVerbosity > CompileTimeVerbosity;
 	}
 
+	// Stand-in only: the name as every log line starts with it, converted once.
+	const std::string& GetUtf8Name() const { return Utf8Name; }
+
 private:
 	FName CategoryName;
 	ELogVerbosity::Type Verbosity;
 	ELogVerbosity::Type CompileTimeVerbosity;
+	std::string Utf8Name;
 };

@@ -14,9 +14,12 @@ void CloseLogFile();
 void Flush();
 
 // A line that is not a log message (dialog transcripts, script errors), written the same way.
-void WriteRawLine(const std::string& Utf8Line);
+void WriteRawLine(std::string Utf8Line);
 
-// Every line written by this process so far (UTF-8, without line ends), for tests.
+// Tests that read lines back turn keeping them on; an editor keeps none, as a long session would
+// otherwise hold every line it ever wrote (a stage of a large map writes one per cooked file).
+void KeepLines(bool bKeep);
+// Every line written by this process since it began keeping them (UTF-8, without line ends), for tests.
 std::vector<std::string> GetLines();
 void ClearLines();
 // True when some line written so far contains Text.
