@@ -53,12 +53,18 @@ TEST(PakPlatform, MapsCookPlatformsIgnoringCase)
 	EXPECT_EQ(Str(GetPakPlatform(FString())), u"Linux");
 }
 
-TEST(PakList, OneLineNamesTheSourceAndItsPathBelowTheMountPoint)
+TEST(PakList, EachLineNamesTheSourceAndItsPathBelowTheMountPoint)
 {
-	EXPECT_EQ(Str(MakePakListLine(TEXT("C:/Maps/Arena/Saved/Cooked/WindowsNoEditor/Drovik/Content/CustomMaps/UGC1234/Maps/Arena.umap"),
-								  MakeMountPoint(MakeWorkshopFolderName(1234)), TEXT("Maps/Arena.umap"))),
-			  u"\"C:/Maps/Arena/Saved/Cooked/WindowsNoEditor/Drovik/Content/CustomMaps/UGC1234/Maps/Arena.umap\" "
-			  u"\"../../../Drovik/Content/CustomMaps/UGC1234/Maps/Arena.umap\"\r\n");
+	const FString MountPoint = MakeMountPoint(MakeWorkshopFolderName(1234));
+	FString PakList;
+	AppendPakListLine(PakList, TEXT("C:/Maps/Arena/Saved/Cooked/WindowsNoEditor/Drovik/Content/CustomMaps/UGC1234/Maps/Arena.umap"),
+					  MountPoint, TEXT("Maps/Arena.umap"));
+	AppendPakListLine(PakList, TEXT("C:/Maps/Arena/Saved/Cooked/WindowsNoEditor/Drovik/Content/CustomMaps/UGC1234/Maps/Arena.uexp"),
+					  MountPoint, TEXT("Maps/Arena.uexp"));
+	EXPECT_EQ(Str(PakList), u"\"C:/Maps/Arena/Saved/Cooked/WindowsNoEditor/Drovik/Content/CustomMaps/UGC1234/Maps/Arena.umap\" "
+							u"\"../../../Drovik/Content/CustomMaps/UGC1234/Maps/Arena.umap\"\r\n"
+							u"\"C:/Maps/Arena/Saved/Cooked/WindowsNoEditor/Drovik/Content/CustomMaps/UGC1234/Maps/Arena.uexp\" "
+							u"\"../../../Drovik/Content/CustomMaps/UGC1234/Maps/Arena.uexp\"\r\n");
 }
 
 TEST(MapFolders, NamesMountPointsAndCookedFolders)

@@ -56,9 +56,15 @@ FString MakePakParams(const FString& PakPath, const FString& PakListPath, const 
 	return Params;
 }
 
-FString MakePakListLine(const FString& SourcePath, const FString& MountPoint, const FString& RelativePath)
+void AppendPakListLine(FString& PakList, const TCHAR* SourcePath, const FString& MountPoint, const FString& RelativePath)
 {
-	return FString::Printf(TEXT("\"%s\" \"%s/%s\"\r\n"), *SourcePath, *MountPoint, *RelativePath);
+	PakList += TEXT("\"");
+	PakList += SourcePath;
+	PakList += TEXT("\" \"");
+	PakList += MountPoint;
+	PakList += TEXT("/");
+	PakList += RelativePath;
+	PakList += TEXT("\"\r\n");
 }
 
 FString MakeCookMarkerText(bool bPCBuild)

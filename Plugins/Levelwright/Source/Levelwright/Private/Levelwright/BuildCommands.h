@@ -27,8 +27,9 @@ FString MakeCookParams(const FString& ProjectFilePath, const FString& CookPlatfo
 // The platform UnrealPak is told for a cook platform: "Windows", "Android_ASTC", or "Linux" for the rest.
 FString GetPakPlatform(const FString& CookPlatform);
 FString MakePakParams(const FString& PakPath, const FString& PakListPath, const FString& PakPlatform);
-// One line of the pak list: the cooked file and its path inside the game, CRLF-terminated.
-FString MakePakListLine(const FString& SourcePath, const FString& MountPoint, const FString& RelativePath);
+// Appends one line of the pak list: the cooked file and its path inside the game, CRLF-terminated. It
+// appends in place because a list grows by one line per cooked file, many thousands of them.
+void AppendPakListLine(FString& PakList, const TCHAR* SourcePath, const FString& MountPoint, const FString& RelativePath);
 
 // "Build:0" before a PC cook, "Build:1" before an Android cook.
 FString MakeCookMarkerText(bool bPCBuild);

@@ -31,7 +31,7 @@ bool FPakListVisitor::Visit(const TCHAR* FilenameOrDirectory, bool bIsDirectory)
 	if (!bIsDirectory)
 	{
 		UE_LOG(LevelwrightLog, Log, TEXT("Adding to paklist %s"), *RelativePath);
-		PakList += LevelwrightBuild::MakePakListLine(FilenameOrDirectory, MountPoint, RelativePath);
+		LevelwrightBuild::AppendPakListLine(PakList, FilenameOrDirectory, MountPoint, RelativePath);
 	}
 	return true;
 }
