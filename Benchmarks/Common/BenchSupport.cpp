@@ -122,6 +122,7 @@ const FStats& FCollectingReporter::Get(const std::string& Name) const
 		throw std::runtime_error("no results for " + Name);
 	}
 	FStats Stats = Summarize(Found->second);
+	Stats.First = Found->second.front();
 	const FStats Cpu = Summarize(CpuSamples.at(Name));
 	Stats.CpuMin = Cpu.Min;
 	Stats.CpuMedian = Cpu.Median;

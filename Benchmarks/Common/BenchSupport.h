@@ -39,6 +39,8 @@ struct FStats
 	double Min = 0;
 	double Median = 0;
 	double Max = 0;
+	// The first repetition's wall time: what a process pays before its memory is warm.
+	double First = 0;
 	int Count = 0;
 	// Of the CPU time: the counter "cpu" when the benchmark set one, else the benchmark thread's CPU time.
 	double CpuMin = 0;
