@@ -34,6 +34,9 @@ LOAD=$(cut -d' ' -f1-3 /proc/loadavg)
 for program in "${PROGRAMS[@]}"; do
 	[[ -n "${BENCH_FILTER:-}" && ! "$program" =~ ${BENCH_FILTER} ]] && continue
 	echo "Running $program ..."
+	# What the last program (or the build) wrote is on its way to disk: let it land first, so its
+	# writeback is not charged to the next program.
+	sync
 	# The plugin logs every step to standard output: it goes nowhere, as in the baselines.
 	if ! "$OUT/$program" --rows="$ROWS" >/dev/null 2>>"$LOG"; then
 		echo "run.sh: $program failed; see $LOG" >&2
