@@ -9,7 +9,6 @@
 #include "Levelwright/BuildPaths.h"
 #include "Levelwright/PakListVisitor.h"
 #include "Misc/Paths.h"
-#include "Standin/Engine.h"
 #include "Standin/Log.h"
 #include "TestEnvironment.h"
 
@@ -29,11 +28,7 @@ struct FWorld
 
 	FWorld()
 	{
-		fs::current_path(Engine.BinariesDir());
-		Standin::Engine::FSettings Settings;
-		Settings.BinariesDir = Engine.BinariesDir();
-		Settings.ProjectFile = Project.File();
-		Standin::Engine::Initialize(Settings);
+		Engine.Start(Project);
 		for (const int Count : FileCounts)
 		{
 			WriteCookedTree(CookedHostDir(Count), Count);

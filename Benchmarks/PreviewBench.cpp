@@ -6,7 +6,6 @@
 
 #include "BenchSupport.h"
 #include "Engine/Texture2D.h"
-#include "Standin/Engine.h"
 #include "Standin/Textures.h"
 #include "TestEnvironment.h"
 #include "UGCInterface/TexturePreview.h"
@@ -54,11 +53,7 @@ struct FWorld
 
 	FWorld()
 	{
-		fs::current_path(Engine.BinariesDir());
-		Standin::Engine::FSettings Settings;
-		Settings.BinariesDir = Engine.BinariesDir();
-		Settings.ProjectFile = Project.File();
-		Standin::Engine::Initialize(Settings);
+		Engine.Start(Project);
 		Texture = Standin::Textures::CreateTexture(GetTransientPackage(), FName(TEXT("Preview")), Side, Side, MakePixels());
 		if (!Texture || !Texture->Source.GetMipData(Pixels, 0))
 		{

@@ -15,7 +15,6 @@
 #include "BenchSupport.h"
 #include "Levelwright/LevelwrightModule.h"
 #include "Modules/ModuleManager.h"
-#include "Standin/Engine.h"
 #include "Standin/Log.h"
 #include "TestEnvironment.h"
 
@@ -43,11 +42,7 @@ struct FWorld
 		const fs::path Sample = LevelwrightTest::SourceDir() / "Samples" / "WorkshopMap";
 		fs::copy(Sample / "Content", Project.Dir() / "Content", fs::copy_options::recursive);
 		fs::copy(Sample / "Config", Project.Dir() / "Config", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-		fs::current_path(Engine.BinariesDir());
-		Standin::Engine::FSettings Settings;
-		Settings.BinariesDir = Engine.BinariesDir();
-		Settings.ProjectFile = Project.File();
-		Standin::Engine::Initialize(Settings);
+		Engine.Start(Project);
 		FModuleManager::Get().LoadModuleChecked(TEXT("Levelwright"));
 	}
 

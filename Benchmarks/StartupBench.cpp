@@ -8,7 +8,6 @@
 #include "BenchSupport.h"
 #include "Modules/ModuleManager.h"
 #include "Standin/Dialogs.h"
-#include "Standin/Engine.h"
 #include "Standin/Log.h"
 #include "TestEnvironment.h"
 
@@ -31,11 +30,7 @@ struct FWorld
 
 	FWorld()
 	{
-		fs::current_path(Engine.BinariesDir());
-		Standin::Engine::FSettings Settings;
-		Settings.BinariesDir = Engine.BinariesDir();
-		Settings.ProjectFile = Project.File();
-		Standin::Engine::Initialize(Settings);
+		Engine.Start(Project);
 		Machine.SetClient("running", "false");
 		for (int Index = 0; Index < MapFolderCount; ++Index)
 		{

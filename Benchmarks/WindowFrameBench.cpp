@@ -5,7 +5,6 @@
 #include "BenchSupport.h"
 #include "Layout/Children.h"
 #include "Modules/ModuleManager.h"
-#include "Standin/Engine.h"
 #include "TestEnvironment.h"
 #include "UI/DrovikWorkshopWindow.h"
 #include "UI/WorkshopTab.h"
@@ -29,11 +28,7 @@ struct FWorld
 
 	FWorld()
 	{
-		fs::current_path(Engine.BinariesDir());
-		Standin::Engine::FSettings Settings;
-		Settings.BinariesDir = Engine.BinariesDir();
-		Settings.ProjectFile = Project.File();
-		Standin::Engine::Initialize(Settings);
+		Engine.Start(Project);
 		// A Workshop map with its item: the window shows its "Map Details" page.
 		fs::create_directories(Project.Dir() / "Content" / "CustomMaps" / "UGC2000000001");
 		FModuleManager::Get().LoadModuleChecked(TEXT("Levelwright"));

@@ -2,13 +2,11 @@
 
 #include <chrono>
 #include <thread>
-#include <unistd.h>
 #include <zlib.h>
 
 #include "Modules/ModuleManager.h"
 #include "SteamStandin.h"
 #include "Standin/AsyncStandin.h"
-#include "Standin/Engine.h"
 #include "Standin/Log.h"
 #include "Standin/Tickables.h"
 
@@ -17,11 +15,7 @@ namespace LevelwrightTest
 void FPluginTest::SetUp()
 {
 	Standin::Log::KeepLines(true);
-	ASSERT_EQ(::chdir(Engine.BinariesDir().c_str()), 0);
-	Standin::Engine::FSettings Settings;
-	Settings.BinariesDir = Engine.BinariesDir();
-	Settings.ProjectFile = Project.File();
-	Standin::Engine::Initialize(Settings);
+	Engine.Start(Project);
 }
 
 void FPluginTest::TearDown()

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include "Standin/Engine.h"
 #include "Standin/Machine.h"
 
 namespace fs = std::filesystem;
@@ -125,6 +126,15 @@ void FTestProject::WritePackage(const std::string& PackageName, const std::strin
 void FTestProject::WriteDefinition(const std::string& FolderName, const std::string& PropertiesJson) const
 {
 	WritePackage("/Game/CustomMaps/" + FolderName + "/definition", "{\"Class\": \"Drovik_Map\", \"Properties\": " + PropertiesJson + "}");
+}
+
+void FTestEngine::Start(const FTestProject& Project) const
+{
+	fs::current_path(Binaries);
+	Standin::Engine::FSettings Settings;
+	Settings.BinariesDir = Binaries;
+	Settings.ProjectFile = Project.File();
+	Standin::Engine::Initialize(Settings);
 }
 
 FTestEngine::FTestEngine(const fs::path& Root) : Binaries(Root / "Engine" / "Binaries" / "Win64")

@@ -69,6 +69,9 @@ class FTestEngine
 public:
 	explicit FTestEngine(const std::filesystem::path& Root);
 	const std::filesystem::path& BinariesDir() const { return Binaries; }
+	// Starts the stand-in engine in this process on Project, as the editor starts: the binaries folder
+	// becomes the working folder and the project's log file is opened.
+	void Start(const FTestProject& Project) const;
 
 private:
 	std::filesystem::path Binaries;
