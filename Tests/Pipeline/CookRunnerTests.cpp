@@ -44,10 +44,9 @@ protected:
 
 TEST_F(FCookRunnerTest, LogsTheMapAndCommandThenCooksClientAndServer)
 {
-	Module().MapPackageName = FString(MapPackage.c_str());
 	MarkLog();
 
-	EXPECT_TRUE(Module().CookMap(true));
+	EXPECT_TRUE(Module().CookMap(true, FString(MapPackage.c_str())));
 
 	const std::vector<std::string> Lines = LinesSinceMark();
 	ASSERT_GE(Lines.size(), 2u);
@@ -63,9 +62,7 @@ TEST_F(FCookRunnerTest, LogsTheMapAndCommandThenCooksClientAndServer)
 
 TEST_F(FCookRunnerTest, AnAndroidCookNamesAndroidAndTheServer)
 {
-	Module().MapPackageName = FString(MapPackage.c_str());
-
-	EXPECT_TRUE(Module().CookMap(false));
+	EXPECT_TRUE(Module().CookMap(false, FString(MapPackage.c_str())));
 
 	EXPECT_TRUE(LogHas("-targetplatform=Android_ASTC+LinuxServer -UnVersioned -map=" + MapPackage));
 	EXPECT_TRUE(fs::exists(CookedMapDir("Android_ASTC", MapFolder) / "Arena.umap"));
@@ -75,10 +72,9 @@ TEST_F(FCookRunnerTest, AnAndroidCookNamesAndroidAndTheServer)
 
 TEST_F(FCookRunnerTest, AFailedCookLogsItsExitCodeAndBothStreams)
 {
-	Module().MapPackageName = TEXT("/Game/Missing/Nowhere");
 	MarkLog();
 
-	EXPECT_FALSE(Module().CookMap(true));
+	EXPECT_FALSE(Module().CookMap(true, TEXT("/Game/Missing/Nowhere")));
 
 	const FToolRun Rerun = RerunCook(TEXT("/Game/Missing/Nowhere"));
 	ASSERT_TRUE(Rerun.bStarted);
@@ -97,9 +93,7 @@ TEST_F(FCookRunnerTest, AFailedCookLogsItsExitCodeAndBothStreams)
 
 TEST_F(FCookRunnerTest, AnEmptyMapIsPassedOnAndTheCookRefusesIt)
 {
-	Module().MapPackageName.Empty();
-
-	EXPECT_FALSE(Module().CookMap(true));
+	EXPECT_FALSE(Module().CookMap(true, FString()));
 
 	EXPECT_TRUE(HasLine("LevelwrightLog: Cook command: \"" + ProjectFile() + "\"  -run=cook -targetplatform=WindowsNoEditor+LinuxServer -UnVersioned -map="));
 	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Cook command returned non-zero value: 1 \n"));
@@ -107,10 +101,9 @@ TEST_F(FCookRunnerTest, AnEmptyMapIsPassedOnAndTheCookRefusesIt)
 
 TEST_F(FCookRunnerTest, AMissingEditorGivesTheLaunchFailureLine)
 {
-	Module().MapPackageName = FString(MapPackage.c_str());
 	fs::remove(Engine.BinariesDir() / "UE4Editor.exe");
 
-	EXPECT_FALSE(Module().CookMap(true));
+	EXPECT_FALSE(Module().CookMap(true, FString(MapPackage.c_str())));
 
 	const FToolRun Rerun = RerunCook(FString(MapPackage.c_str()));
 	ASSERT_FALSE(Rerun.bStarted);

@@ -4,6 +4,7 @@
 
 #include "PipelineTestSupport.h"
 #include "QRNInterface/QRNInterface.h"
+#include "UI/DrovikWorkshopWindow.h"
 
 namespace fs = std::filesystem;
 using namespace LevelwrightTest;
@@ -143,7 +144,36 @@ TEST_F(FDeployJobTest, NoBuildSelectedCooksNothingAndRecordsZeroSizes)
 	EXPECT_THAT(DeployBoxes(), ElementsAre("Drovik Build: Successfully built!"));
 }
 
-TEST_F(FDeployJobTest, AMissingPcMapStopsTheJobBeforeTheAndroidBuild)
+// The check boxes stay live while a job runs: the job builds what was chosen when the button was
+// pressed, however often the author changes them afterwards (and, under ThreadSanitizer, without a race
+// between the window writing the choices and the worker reading them).
+TEST_F(FDeployJobTest, TheJobBuildsThePlatformsChosenWhenTheButtonWasPressed)
+{
+	WriteHarbourMod(true, true);
+	StartQuarnProject();
+	TSharedRef<SDrovikWorkshopWindow> Window = SNew(SDrovikWorkshopWindow);
+	Window->OnWindowsBuildPlatformsChanged(ECheckBoxState::Unchecked);
+	Window->OnAndroidBuildPlatformsChanged(ECheckBoxState::Checked);
+	Standin::Dialogs::ClearShown();
+
+	Module().RequestDeploy();
+	ASSERT_TRUE(Module().bBusy.load());
+	for (bool bWindows = true; Module().bBusy.load(); bWindows = !bWindows)
+	{
+		Window->OnWindowsBuildPlatformsChanged(bWindows ? ECheckBoxState::Checked : ECheckBoxState::Unchecked);
+		Window->OnAndroidBuildPlatformsChanged(bWindows ? ECheckBoxState::Unchecked : ECheckBoxState::Checked);
+		Tick();
+	}
+	ASSERT_TRUE(WaitIdle(600));
+
+	EXPECT_THAT(ListFilesBelow(OutputDir()), ElementsAre("Android_ASTC.pak", "QuarnLinuxServer.pak", "metadata.json"));
+	EXPECT_EQ(ReadFile(OutputDir() / "metadata.json"), ExpectedMetadata(PakSize("Android_ASTC.pak"), 0, 0, PakSize("QuarnLinuxServer.pak")));
+	EXPECT_THAT(DeployBoxes(), ElementsAre("Drovik Build: Successfully built!"));
+}
+
+// Both maps are resolved when the button is pressed, where the definition may be read: a build without
+// its map stops the deploy before anything is cooked, and no job starts.
+TEST_F(FDeployJobTest, AMissingPcMapStopsTheDeployBeforeAnyCook)
 {
 	WriteHarbourMod(false, true);
 	StartQuarnProject();
@@ -155,9 +185,24 @@ TEST_F(FDeployJobTest, AMissingPcMapStopsTheJobBeforeTheAndroidBuild)
 	EXPECT_THAT(DeployBoxes(), ElementsAre("Cook Error: ERROR: Map is not linked in the definition"));
 	EXPECT_TRUE(HasLine("LevelwrightLog: Error: Please specify a map in the Definition file!"));
 	EXPECT_FALSE(LogHas("Cook command"));
-	EXPECT_FALSE(fs::exists(OutputDir() / "metadata.json"));
-	EXPECT_EQ(ReadSaved("WorkshopCook.txt"), "Build:0");
+	EXPECT_FALSE(fs::exists(OutputDir()));
+	EXPECT_FALSE(fs::exists(SavedDir() / "WorkshopCook.txt"));
 	EXPECT_TRUE(Module().MapPackageName.IsEmpty());
+}
+
+TEST_F(FDeployJobTest, AMissingQuestMapStopsTheDeployBeforeThePcBuild)
+{
+	WriteHarbourMod(true, false);
+	StartQuarnProject();
+	Module().bBuildWindows = true;
+	Module().bBuildAndroid = true;
+
+	Deploy();
+
+	EXPECT_THAT(DeployBoxes(), ElementsAre("Cook Error: ERROR: Quest Map is not linked in the definition"));
+	EXPECT_TRUE(HasLine("LevelwrightLog: Error: Please specify a map in the Definition file!"));
+	EXPECT_FALSE(LogHas("Cook command"));
+	EXPECT_FALSE(fs::exists(OutputDir()));
 }
 
 TEST_F(FDeployJobTest, AnAndroidPakOfExactlyTheLimitPasses)

@@ -6,13 +6,13 @@
 #include "Levelwright/BuildPaths.h"
 #include "Misc/Paths.h"
 
-bool FLevelwrightModule::CookMap(bool bPCBuild)
+bool FLevelwrightModule::CookMap(bool bPCBuild, const FString& MapPackage)
 {
 	const FString EditorUrl = GetEngineToolUrl(TEXT("UE4Editor.exe"));
 	const FString ProjectFilePath = FPaths::ConvertRelativePathToFull(FPaths::GetProjectFilePath());
-	const FString Params = LevelwrightBuild::MakeCookParams(ProjectFilePath, LevelwrightBuild::GetCookPlatform(bPCBuild), MapPackageName);
+	const FString Params = LevelwrightBuild::MakeCookParams(ProjectFilePath, LevelwrightBuild::GetCookPlatform(bPCBuild), MapPackage);
 
-	UE_LOG(LevelwrightLog, Log, TEXT("MapURL = %s"), *MapPackageName);
+	UE_LOG(LevelwrightLog, Log, TEXT("MapURL = %s"), *MapPackage);
 	UE_LOG(LevelwrightLog, Log, TEXT("Cook command: %s"), *Params);
 
 	int32 ReturnCode = 0;

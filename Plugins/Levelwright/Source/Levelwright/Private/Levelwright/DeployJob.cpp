@@ -2,71 +2,79 @@
 // server pak, then metadata.json describing the map and the four pak sizes.
 #include "Levelwright/LevelwrightModule.h"
 
-#include "Drovik_Map.h"
 #include "HAL/PlatformMisc.h"
 #include "Levelwright/BuildCommands.h"
+#include "Levelwright/BuildJobs.h"
 #include "Levelwright/BuildPaths.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
-#include "QRNInterface/QRNInterface.h"
 
 namespace
 {
 using LevelwrightBuild::FDeployMetadata;
 
-// Cooks the map of one build (the definition's Map for PC, its QuestMap for Android). False, after an
-// Error line, when there is no map or the cook failed.
-bool CookDeployMap(FLevelwrightModule& Module, bool bPCBuild)
+struct FDeployPak
 {
-	Module.WriteCookMarker(bPCBuild);
-	Module.MapPackageName.Empty();
-	const bool bResolved = Module.ResolveCookMap(bPCBuild);
-	if (!bResolved || Module.MapPackageName.IsEmpty())
+	const TCHAR* CookPlatform;
+	const TCHAR* FileName;
+	int64 FDeployMetadata::*Size;
+};
+
+// What each client build packs; the two builds differ in nothing else.
+struct FDeployRecipe
+{
+	FDeployPak ClientPak;
+	FDeployPak ServerPak;
+};
+
+const FDeployRecipe PCRecipe = {
+	{LevelwrightBuild::WindowsCookPlatform, TEXT("WindowsNoEditor.pak"), &FDeployMetadata::WindowsPakSize},
+	{LevelwrightBuild::LinuxServerCookPlatform, TEXT("LinuxServer.pak"), &FDeployMetadata::LinuxServerPakSize},
+};
+const FDeployRecipe AndroidRecipe = {
+	{LevelwrightBuild::AndroidCookPlatform, TEXT("Android_ASTC.pak"), &FDeployMetadata::AndroidPakSize},
+	{LevelwrightBuild::LinuxServerCookPlatform, TEXT("QuarnLinuxServer.pak"), &FDeployMetadata::QuarnLinuxServerPakSize},
+};
+
+// A failed pak is a diagnostic of its own, named after the pak.
+void ReportFailedPaks(bool bPCBuild, bool bClientPakSucceed, bool bServerPakSucceed)
+{
+	if (bPCBuild)
 	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Please specify a map in the Definition file!"));
-		return false;
+		const bool bWindowsPakSucceed = bClientPakSucceed;
+		const bool bLinuxPakSucceed = bServerPakSucceed;
+		ensure(bWindowsPakSucceed);
+		ensure(bLinuxPakSucceed);
 	}
-	if (!Module.CookMap(bPCBuild))
+	else
+	{
+		const bool bAndroidPakSucceed = bClientPakSucceed;
+		const bool bQuarnLinuxPakSucceed = bServerPakSucceed;
+		ensure(bAndroidPakSucceed);
+		ensure(bQuarnLinuxPakSucceed);
+	}
+}
+
+bool BuildDeployPak(FLevelwrightModule& Module, const FDeployJob& Job, const FDeployPak& Pak, FDeployMetadata& Metadata)
+{
+	return Module.BuildPak(Job.MapFolderName, Pak.CookPlatform, FPaths::Combine(Job.OutputDir, Pak.FileName), &(Metadata.*Pak.Size));
+}
+
+// Cooks and packs one client build into OutputDir, recording both pak sizes. False after the cook or
+// a pack failed (both packs run, so the log shows every failing pak).
+bool RunDeployBuild(FLevelwrightModule& Module, const FDeployJob& Job, const FDeployBuild& Build, FDeployMetadata& Metadata)
+{
+	Module.WriteCookMarker(Build.bPCBuild);
+	if (!Module.CookMap(Build.bPCBuild, Build.MapPackageName))
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Cooked content is needed for deploying!"));
 		return false;
 	}
-	return true;
-}
-
-bool DeployWindowsBuild(FLevelwrightModule& Module, const FString& OutputDir, FDeployMetadata& Metadata)
-{
-	if (!CookDeployMap(Module, true))
-	{
-		return false;
-	}
-	const bool bWindowsPakSucceed = Module.BuildPak(LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(OutputDir, TEXT("WindowsNoEditor.pak")), &Metadata.WindowsPakSize);
-	const bool bLinuxPakSucceed = Module.BuildPak(LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(OutputDir, TEXT("LinuxServer.pak")), &Metadata.LinuxServerPakSize);
-	ensure(bWindowsPakSucceed);
-	ensure(bLinuxPakSucceed);
-	return bWindowsPakSucceed && bLinuxPakSucceed;
-}
-
-bool DeployAndroidBuild(FLevelwrightModule& Module, const FString& OutputDir, FDeployMetadata& Metadata)
-{
-	if (!CookDeployMap(Module, false))
-	{
-		return false;
-	}
-	const bool bAndroidPakSucceed = Module.BuildPak(LevelwrightBuild::AndroidCookPlatform, FPaths::Combine(OutputDir, TEXT("Android_ASTC.pak")), &Metadata.AndroidPakSize);
-	const bool bQuarnLinuxPakSucceed = Module.BuildPak(LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(OutputDir, TEXT("QuarnLinuxServer.pak")), &Metadata.QuarnLinuxServerPakSize);
-	ensure(bAndroidPakSucceed);
-	ensure(bQuarnLinuxPakSucceed);
-	return bAndroidPakSucceed && bQuarnLinuxPakSucceed;
-}
-
-void CopyDefinitionToMetadata(const UDrovik_Map& Definition, FDeployMetadata& Metadata)
-{
-	Metadata.Id = Definition.Id;
-	Metadata.Version = Definition.Version;
-	Metadata.MapLabel = Definition.MapLabel.ToString();
-	Metadata.bIsCustomGameMode = Definition.IsCustomGameMode;
-	Metadata.CustomGameModeLabel = Definition.CustomGameModeLabel;
+	const FDeployRecipe& Recipe = Build.bPCBuild ? PCRecipe : AndroidRecipe;
+	const bool bClientPakSucceed = BuildDeployPak(Module, Job, Recipe.ClientPak, Metadata);
+	const bool bServerPakSucceed = BuildDeployPak(Module, Job, Recipe.ServerPak, Metadata);
+	ReportFailedPaks(Build.bPCBuild, bClientPakSucceed, bServerPakSucceed);
+	return bClientPakSucceed && bServerPakSucceed;
 }
 
 void WriteDeployMetadata(const FDeployMetadata& Metadata, const FString& OutputDir)
@@ -79,30 +87,21 @@ void WriteDeployMetadata(const FDeployMetadata& Metadata, const FString& OutputD
 }
 } // namespace
 
-void FLevelwrightModule::RunDeployJob()
+void FLevelwrightModule::RunDeployJob(const FDeployJob& Job)
 {
-	const UDrovik_Map* Definition = QuarnMod ? QuarnMod->GetDefinition() : nullptr;
-	FDeployMetadata Metadata;
-	if (Definition)
+	MakeOutputDirectory(Job.OutputDir);
+
+	FDeployMetadata Metadata = Job.Metadata;
+	for (const FDeployBuild& Build : Job.Builds)
 	{
-		CopyDefinitionToMetadata(*Definition, Metadata);
+		if (!RunDeployBuild(*this, Job, Build, Metadata))
+		{
+			bBusy.store(false);
+			return;
+		}
 	}
 
-	// Without a definition the id is empty and the paks land in the depot folder itself.
-	const FString OutputDir = FPaths::Combine(GetDepotDir(), Metadata.Id);
-	MakeOutputDirectory(OutputDir);
-
-	const bool bBuilt = (!bBuildWindows || DeployWindowsBuild(*this, OutputDir, Metadata)) && (!bBuildAndroid || DeployAndroidBuild(*this, OutputDir, Metadata));
-	if (!bBuilt)
-	{
-		bBusy.store(false);
-		return;
-	}
-
-	if (Definition)
-	{
-		WriteDeployMetadata(Metadata, OutputDir);
-	}
+	WriteDeployMetadata(Metadata, Job.OutputDir);
 	bBusy.store(false);
 
 	const bool bWithinSizeLimit = Metadata.AndroidPakSize <= LevelwrightBuild::MaxAndroidPakSize;

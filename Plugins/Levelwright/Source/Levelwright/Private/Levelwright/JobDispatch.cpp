@@ -1,10 +1,12 @@
-// The window's three long operations: each checks its guards on the game thread, prepares the build
-// and hands the job to a background worker. bBusy admits one job at a time.
+// The window's three long operations: each checks its guards on the game thread, copies what its job
+// needs into the job and hands it to a background worker. bBusy admits one job at a time.
 #include "Levelwright/LevelwrightModule.h"
 
 #include "Async/Async.h"
+#include "Drovik_Map.h"
 #include "HAL/PlatformMisc.h"
 #include "Levelwright/BuildCommands.h"
+#include "Levelwright/BuildJobs.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "QRNInterface/QRNInterface.h"
@@ -17,61 +19,70 @@ void FLevelwrightModule::WriteCookMarker(bool bPCBuild)
 	FFileHelper::SaveStringToFile(LevelwrightBuild::MakeCookMarkerText(bPCBuild), *MarkerPath);
 }
 
-void FLevelwrightModule::RequestStage()
+bool FLevelwrightModule::PrepareWorkshopBuild(const TCHAR* BusyMessage, const TCHAR* NoInstallMessage)
 {
 	if (bBusy.load())
 	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Busy! can't stage at this time"));
-		return;
+		UE_LOG(LevelwrightLog, Error, TEXT("%s"), BusyMessage);
+		return false;
 	}
 	if (GameInstallPath.IsEmpty())
 	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Drovik installation not found, can't stage"));
-		return;
+		UE_LOG(LevelwrightLog, Error, TEXT("%s"), NoInstallMessage);
+		return false;
 	}
 	if (!WorkshopMap)
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Cannot stage Android only mods, must have a valid UGC/have steam running to stage"));
-		return;
+		return false;
 	}
 	WriteCookMarker(true);
-	// Without a map there is nothing to stage; ResolveCookMap has told the author why.
-	if (!ResolveCookMap(true))
+	// Without a map there is nothing to build; ResolveCookMap has told the author why.
+	return ResolveCookMap(true);
+}
+
+void FLevelwrightModule::RequestStage()
+{
+	if (!PrepareWorkshopBuild(TEXT("Busy! can't stage at this time"), TEXT("Drovik installation not found, can't stage")))
 	{
 		return;
 	}
+	const FProjectMap Map = GetProjectMap();
+	FStageJob Job;
+	Job.MapPackageName = MapPackageName;
+	Job.MapFolderName = Map.FolderName;
+	Job.ItemId = Map.ItemId;
+	Job.StagedPakPath = FPaths::Combine(GameInstallPath, TEXT("Drovik"), TEXT("Content"), TEXT("Paks"), TEXT("pakchunk_workshop_stage.pak"));
 	bBusy.store(true);
-	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this]() { RunStageJob(); });
+	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, Job]() { RunStageJob(Job); });
 }
 
 void FLevelwrightModule::RequestSubmit()
 {
-	if (bBusy.load())
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Busy! can't deploy at this time"));
-		return;
-	}
-	if (GameInstallPath.IsEmpty())
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Drovik installation not found, can't deploy"));
-		return;
-	}
-	if (!WorkshopMap)
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Cannot stage Android only mods, must have a valid UGC/have steam running to stage"));
-		return;
-	}
-	WriteCookMarker(true);
-	// Publishing a stale or empty map would be worse than not publishing.
-	if (!ResolveCookMap(true))
+	if (!PrepareWorkshopBuild(TEXT("Busy! can't deploy at this time"), TEXT("Drovik installation not found, can't deploy")))
 	{
 		return;
 	}
-	// The notes box writes ChangeNote on this thread while the job runs, so the job gets its own copy.
-	const FString ChangeNote = WorkshopMap->ChangeNote;
+	FSubmitJob Job;
+	Job.MapPackageName = MapPackageName;
+	Job.MapFolderName = GetProjectMap().FolderName;
+	Job.ContentDir = GetWorkshopContentDir();
+	Job.ChangeNote = WorkshopMap->ChangeNote;
 	bBusy.store(true);
-	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, ChangeNote]() { RunSubmitJob(ChangeNote); });
+	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, Job]() { RunSubmitJob(Job); });
 }
+
+namespace
+{
+void CopyDefinitionToMetadata(const UDrovik_Map& Definition, LevelwrightBuild::FDeployMetadata& Metadata)
+{
+	Metadata.Id = Definition.Id;
+	Metadata.Version = Definition.Version;
+	Metadata.MapLabel = Definition.MapLabel.ToString();
+	Metadata.bIsCustomGameMode = Definition.IsCustomGameMode;
+	Metadata.CustomGameModeLabel = Definition.CustomGameModeLabel;
+}
+} // namespace
 
 void FLevelwrightModule::RequestDeploy()
 {
@@ -81,7 +92,8 @@ void FLevelwrightModule::RequestDeploy()
 		return;
 	}
 	// Without a Quarn mod there is no definition either, so that case is refused here as well.
-	if (!QuarnMod || !QuarnMod->GetDefinition())
+	const UDrovik_Map* Definition = QuarnMod ? QuarnMod->GetDefinition() : nullptr;
+	if (!Definition)
 	{
 		FPlatformMisc::MessageBoxExt(EAppMsgType::Ok, TEXT("You need to create a definition before you can deploy!"), TEXT("Drovik Build"));
 		UE_LOG(LevelwrightLog, Error, TEXT("You need to create a definition before you can deploy!"));
@@ -93,7 +105,32 @@ void FLevelwrightModule::RequestDeploy()
 		UE_LOG(LevelwrightLog, Error, TEXT("Busy! can't deploy at this time"));
 		return;
 	}
+
+	FDeployJob Job;
+	CopyDefinitionToMetadata(*Definition, Job.Metadata);
+	Job.MapFolderName = GetProjectMap().FolderName;
+	Job.OutputDir = FPaths::Combine(GetDepotDir(), Job.Metadata.Id);
+	// Both maps are resolved here, where the definition may be read: a build that has none stops the
+	// deploy before anything is cooked.
+	for (const bool bPCBuild : {true, false})
+	{
+		if (!(bPCBuild ? bBuildWindows : bBuildAndroid))
+		{
+			continue;
+		}
+		MapPackageName.Empty();
+		if (!ResolveCookMap(bPCBuild) || MapPackageName.IsEmpty())
+		{
+			UE_LOG(LevelwrightLog, Error, TEXT("Please specify a map in the Definition file!"));
+			return;
+		}
+		FDeployBuild Build;
+		Build.bPCBuild = bPCBuild;
+		Build.MapPackageName = MapPackageName;
+		Job.Builds.Add(Build);
+	}
+
 	WriteCookMarker(false);
 	bBusy.store(true);
-	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this]() { RunDeployJob(); });
+	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, Job]() { RunDeployJob(Job); });
 }

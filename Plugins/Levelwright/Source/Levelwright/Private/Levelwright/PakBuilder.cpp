@@ -7,31 +7,9 @@
 #include "Levelwright/BuildPaths.h"
 #include "Levelwright/PakListVisitor.h"
 #include "Misc/Paths.h"
-#include "QRNInterface/QRNInterface.h"
-#include "UGCInterface/UGCInterface.h"
 
 namespace
 {
-// The map folder to pack: the Workshop map's when there is one, else the Quarn mod's. False (after an
-// Error line) when there is no mod to pack.
-bool ChooseMapFolder(const FLevelwrightModule& Module, FString& OutFolderName)
-{
-	if (Module.WorkshopMap)
-	{
-		const uint64 WorkshopId = Module.WorkshopMap->ItemId;
-		ensure(WorkshopId != 0);
-		OutFolderName = LevelwrightBuild::MakeWorkshopFolderName(WorkshopId);
-		return true;
-	}
-	if (!Module.QuarnMod || !Module.QuarnMod->HasMod())
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("No Mod found to create a .pak from"));
-		return false;
-	}
-	OutFolderName = LevelwrightBuild::MakeModFolderName(Module.QuarnMod->ModId, Module.QuarnMod->bIsUGCFolder);
-	return true;
-}
-
 bool RunUnrealPak(const FString& Params)
 {
 	const FString PakUrl = GetEngineToolUrl(TEXT("UnrealPak.exe"));
@@ -53,11 +31,11 @@ bool RunUnrealPak(const FString& Params)
 }
 } // namespace
 
-bool FLevelwrightModule::BuildPak(const FString& CookPlatform, const FString& PakPath, int64* OutPakSize)
+bool FLevelwrightModule::BuildPak(const FString& MapFolderName, const FString& CookPlatform, const FString& PakPath, int64* OutPakSize)
 {
-	FString MapFolderName;
-	if (!ChooseMapFolder(*this, MapFolderName))
+	if (MapFolderName.IsEmpty())
 	{
+		UE_LOG(LevelwrightLog, Error, TEXT("No Mod found to create a .pak from"));
 		return false;
 	}
 

@@ -3,23 +3,21 @@
 #include "Levelwright/LevelwrightModule.h"
 
 #include "Levelwright/BuildCommands.h"
-#include "Misc/Paths.h"
-#include "UGCInterface/UGCInterface.h"
+#include "Levelwright/BuildJobs.h"
 
-void FLevelwrightModule::RunStageJob()
+void FLevelwrightModule::RunStageJob(const FStageJob& Job)
 {
-	if (!CookMap(true))
+	if (!CookMap(true, Job.MapPackageName))
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Cooked content is needed for staging!"));
 		bBusy.store(false);
 		return;
 	}
 
-	const uint64 WorkshopId = WorkshopMap ? WorkshopMap->ItemId : 0;
+	const uint64 WorkshopId = Job.ItemId;
 	ensure(WorkshopId != 0);
 
 	// One staged pak only: each stage replaces the last. Pak failures are in the log already.
-	const FString StagedPakPath = FPaths::Combine(GameInstallPath, TEXT("Drovik"), TEXT("Content"), TEXT("Paks"), TEXT("pakchunk_workshop_stage.pak"));
-	BuildPak(LevelwrightBuild::WindowsCookPlatform, StagedPakPath);
+	BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, Job.StagedPakPath);
 	bBusy.store(false);
 }

@@ -54,6 +54,11 @@ void FUGCInterface::SyncMetadata()
 		return;
 	}
 	ISteamUGC* UGC = SteamUGC();
+	if (!UGC)
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("Failed to sync: Steam's Workshop interface is not available"));
+		return;
+	}
 	const UGCUpdateHandle_t Update = UGC->StartItemUpdate(WorkshopConsumerAppId, ItemId);
 	UGC->SetItemTitle(Update, FSteamText(Definition->MapLabel.ToString()).Get());
 	SetTags(*UGC, Update, *Definition);

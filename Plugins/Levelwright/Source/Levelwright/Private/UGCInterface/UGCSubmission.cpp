@@ -10,12 +10,18 @@ namespace
 const ANSICHAR* SubmissionMetadata = "metadata";
 } // namespace
 
-// Runs on the submit job's worker. The change note is the job's own copy, taken on the game thread,
-// because the window keeps writing the member ChangeNote there while the job runs.
+// The change note is the job's own copy, taken when Submit was pressed: the window keeps writing the
+// member ChangeNote while the job runs.
 void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& SubmittedChangeNote)
 {
 	UE_LOG(LevelwrightLog, Log, TEXT("Submiting content to APP: %d  Item: %lld"), WorkshopConsumerAppId, ItemId);
 	ISteamUGC* UGC = SteamUGC();
+	if (!UGC)
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam's Workshop interface is not available"));
+		FinishSubmission(false);
+		return;
+	}
 	const UGCUpdateHandle_t Update = UGC->StartItemUpdate(WorkshopConsumerAppId, ItemId);
 
 	const bool bSetContentSucceed = UGC->SetItemContent(Update, FSteamText(ContentFolder).Get());
@@ -25,8 +31,7 @@ void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& S
 
 	const SteamAPICall_t Call = UGC->SubmitItemUpdate(Update, FSteamText(SubmittedChangeNote).Get());
 	SubmitCallResult.Set(Call, this, &FUGCInterface::OnSubmitItemResult);
-	// Steam never answers a refused request, so the submission ends here, on the job's worker: nothing
-	// else touches OnSubmitFinished meanwhile, and a failure shows no box.
+	// Steam never answers a refused request, so the submission ends here; a failure shows no box.
 	if (Call == k_uAPICallInvalid)
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam refused the upload of %s"), *ContentFolder);

@@ -14,6 +14,10 @@ class FQRNInterface;
 class ISlateStyle;
 class SDockTab;
 class FSpawnTabArgs;
+struct FProjectMap;
+struct FStageJob;
+struct FSubmitJob;
+struct FDeployJob;
 
 DECLARE_LOG_CATEGORY_EXTERN(LevelwrightLog, Log, All);
 
@@ -34,29 +38,34 @@ public:
 	// Finds the game's installation folder once, at start-up (fills GameInstallPath).
 	void LocateGameInstall();
 
+	// What the project builds: the Workshop map's folder and definition, else the Quarn mod's.
+	FProjectMap GetProjectMap() const;
+
 	// Sets MapPackageName to the definition's map (bMainMap) or quest map. False, after a "Cook Error"
 	// box, when there is no definition or no map linked; MapPackageName is then left as it was.
 	bool ResolveCookMap(bool bMainMap);
 
-	// Runs the cook commandlet for WindowsNoEditor (bPCBuild) or Android_ASTC, each with LinuxServer.
-	bool CookMap(bool bPCBuild);
+	// Runs the cook commandlet on MapPackage for WindowsNoEditor (bPCBuild) or Android_ASTC, each with
+	// LinuxServer. Safe on a worker: it reads nothing but its arguments and the engine's paths.
+	bool CookMap(bool bPCBuild, const FString& MapPackage);
 	FString GetWorkshopContentDir() const;
 	FString GetDepotDir() const;
-	// Packs the cooked map folder of CookPlatform into PakPath; OutPakSize receives the pak's size
-	// (-1 when there is no file).
-	bool BuildPak(const FString& CookPlatform, const FString& PakPath, int64* OutPakSize = nullptr);
+	// Packs the cooked MapFolderName of CookPlatform into PakPath; OutPakSize receives the pak's size
+	// (-1 when there is no file). Safe on a worker, like CookMap.
+	bool BuildPak(const FString& MapFolderName, const FString& CookPlatform, const FString& PakPath, int64* OutPakSize = nullptr);
 	// Tells the cook process which client build comes next ("Build:0" PC, "Build:1" Android).
 	void WriteCookMarker(bool bPCBuild);
 
-	// The three long operations of the window, started on the game thread; one job at a time.
+	// The three long operations of the window, started on the game thread; one job at a time. Each
+	// hands its job a copy of everything the job reads.
 	void RequestStage();
 	void RequestSubmit();
 	void RequestDeploy();
 
 	// Job bodies, run on a background worker.
-	void RunStageJob();
-	void RunSubmitJob(const FString& ChangeNote);
-	void RunDeployJob();
+	void RunStageJob(const FStageJob& Job);
+	void RunSubmitJob(const FSubmitJob& Job);
+	void RunDeployJob(const FDeployJob& Job);
 
 	// Bound to the Workshop map's OnSubmitFinished by the submit job.
 	void OnWorkshopSubmitFinished(bool bSucceeded);
@@ -76,4 +85,9 @@ private:
 	void RegisterWorkshopTab();
 	void UnregisterWorkshopTab();
 	void DecideMode(bool bSteamAvailable);
+	// The stage and submit requests' common guards, then the cook marker and the PC map. False (after an
+	// Error line or a box) when the job cannot start.
+	bool PrepareWorkshopBuild(const TCHAR* BusyMessage, const TCHAR* NoInstallMessage);
+	// Back on the game thread after the submit job's cook and packs: hands the content to Steam.
+	void SubmitContent_GameThread(const FSubmitJob& Job);
 };

@@ -1,5 +1,8 @@
+// The one place that decides what the project builds, and the resolution of the map to cook.
 #include "Drovik_Map.h"
 #include "HAL/PlatformMisc.h"
+#include "Levelwright/BuildJobs.h"
+#include "Levelwright/CustomMaps.h"
 #include "Levelwright/LevelwrightModule.h"
 #include "QRNInterface/QRNInterface.h"
 #include "UGCInterface/UGCInterface.h"
@@ -12,9 +15,30 @@ void ShowCookError(const TCHAR* Reason)
 }
 } // namespace
 
+UDrovik_Map* FProjectMap::LoadDefinition() const
+{
+	return HasFolder() ? ::LoadDefinition(FolderName) : nullptr;
+}
+
+FProjectMap FLevelwrightModule::GetProjectMap() const
+{
+	FProjectMap Map;
+	if (WorkshopMap)
+	{
+		Map.bIsWorkshopMap = true;
+		Map.ItemId = WorkshopMap->ItemId;
+		Map.FolderName = LevelwrightBuild::MakeWorkshopFolderName(Map.ItemId);
+	}
+	else if (QuarnMod && QuarnMod->HasMod())
+	{
+		Map.FolderName = LevelwrightBuild::MakeModFolderName(QuarnMod->ModId, QuarnMod->bIsUGCFolder);
+	}
+	return Map;
+}
+
 bool FLevelwrightModule::ResolveCookMap(bool bMainMap)
 {
-	UDrovik_Map* Definition = WorkshopMap ? WorkshopMap->GetDefinition() : (QuarnMod ? QuarnMod->GetDefinition() : nullptr);
+	UDrovik_Map* Definition = GetProjectMap().LoadDefinition();
 	if (!Definition)
 	{
 		ShowCookError(TEXT("Definition not found!"));
