@@ -101,8 +101,7 @@ std::vector<uint8_t> ToBytes(const std::string& Text)
 
 std::filesystem::path ReferenceDir()
 {
-	const std::filesystem::path Dir = std::filesystem::path(LEVELWRIGHT_SHARED_DIR) / "fixtures" / "pak-v7-reference";
-	return std::filesystem::exists(Dir / "pack_v7.pak") ? Dir : std::filesystem::path();
+	return std::filesystem::path(LEVELWRIGHT_SOURCE_DIR) / "Tests" / "UnrealPak" / "Fixtures" / "pak-v7-reference";
 }
 
 std::string ListLine(const std::string& Source, const std::string& Dest)

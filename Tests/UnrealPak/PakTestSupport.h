@@ -30,7 +30,7 @@ std::string ReadFile(const std::filesystem::path& Path);
 void WriteFile(const std::filesystem::path& Path, const std::string& Bytes);
 std::vector<uint8_t> ToBytes(const std::string& Text);
 
-// The reference archive folder, or "" when the shared folder is absent.
+// The archive written by the real 4.21 UnrealPak, with its inputs (Tests/UnrealPak/Fixtures).
 std::filesystem::path ReferenceDir();
 
 // One response-file line in the form the editor writes it: both paths quoted, CRLF.
