@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "BenchSupport.h"
+#include "Common/CustomMapNames.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildPaths.h"
 #include "Levelwright/PakListVisitor.h"
@@ -39,7 +40,7 @@ struct FWorld
 	}
 
 	static FString MapFolder(int Count) { return FString::Printf(TEXT("UGC%d"), Count); }
-	static FString CookedMapDir(int Count) { return LevelwrightBuild::MakeCookedMapDir(GetAbsoluteSavedDir(), TEXT("WindowsNoEditor"), MapFolder(Count)); }
+	static FString CookedMapDir(int Count) { return CustomMapNames::MakeCookedMapDir(GetAbsoluteSavedDir(), TEXT("WindowsNoEditor"), MapFolder(Count)); }
 	fs::path CookedHostDir(int Count) const
 	{
 		return Project.Dir() / "Saved/Cooked/WindowsNoEditor/Drovik/Content/CustomMaps" / ("UGC" + std::to_string(Count));
@@ -68,7 +69,7 @@ void BM_PluginPakList(benchmark::State& State)
 {
 	const int Count = static_cast<int>(State.range(0));
 	const FString CookedDir = FWorld::CookedMapDir(Count);
-	const FString MountPoint = LevelwrightBuild::MakeMountPoint(FWorld::MapFolder(Count));
+	const FString MountPoint = CustomMapNames::MakeMountPoint(FWorld::MapFolder(Count));
 	const FString PakListPath = FPaths::Combine(GetAbsoluteSavedDir(), TEXT("custommap_paklist.txt"));
 	for (auto _ : State)
 	{

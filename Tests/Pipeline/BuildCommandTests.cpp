@@ -1,9 +1,11 @@
 // The exact texts the pipeline hands to the cook commandlet and UnrealPak, and writes to disk.
 #include <gtest/gtest.h>
 
+#include "Common/CustomMapNames.h"
 #include "Levelwright/BuildCommands.h"
 
 using namespace LevelwrightBuild;
+using namespace CustomMapNames;
 
 namespace
 {
@@ -76,6 +78,9 @@ TEST(MapFolders, NamesMountPointsAndCookedFolders)
 	EXPECT_EQ(Str(MakeMountPoint(TEXT("QRN_Harbour"))), u"../../../Drovik/Content/CustomMaps/QRN_Harbour");
 	EXPECT_EQ(Str(MakeCookedMapDir(TEXT("C:/Maps/Arena/Saved/"), TEXT("WindowsNoEditor"), TEXT("UGC1234"))),
 			  u"C:/Maps/Arena/Saved/Cooked/WindowsNoEditor/Drovik/Content/CustomMaps/UGC1234");
+	EXPECT_EQ(Str(MakeDefinitionObjectPath(TEXT("QRN_Harbour"))), u"/Game/CustomMaps/QRN_Harbour/definition.definition");
+	// Item ids are unsigned: the largest one stays a number.
+	EXPECT_EQ(Str(MakeWorkshopFolderName(18446744073709551615ull)), u"UGC18446744073709551615");
 }
 
 TEST(CookMarker, IsSevenCharactersNamingTheClientBuild)

@@ -7,7 +7,9 @@
 
 #include <gmock/gmock.h>
 
-#include "Levelwright/BuildCommands.h"
+#include "Common/CustomMapNames.h"
+#include "Levelwright/BuildJobs.h"
+#include "Misc/Paths.h"
 #include "QRNInterface/QRNInterface.h"
 #include "ReliabilityTest.h"
 #include "Standin/Machine.h"
@@ -191,24 +193,14 @@ TEST_P(FMapFolderNameTest, StartUpDecidesAModeAndTheBuildFolderStaysInside)
 	}
 	StartModule();
 
-	std::string BuildFolder;
-	if (const FUGCInterface* WorkshopMap = Module().WorkshopMap)
+	ASSERT_TRUE(Module().WorkshopMap || Module().QuarnMod);
+	const FString BuildFolder = Module().GetProjectMap().FolderName;
+	if (!BuildFolder.IsEmpty())
 	{
-		BuildFolder = ToUtf8(LevelwrightBuild::MakeWorkshopFolderName(WorkshopMap->ItemId));
-	}
-	else
-	{
-		ASSERT_NE(Module().QuarnMod, nullptr);
-		if (Module().QuarnMod->HasMod())
-		{
-			BuildFolder = ToUtf8(LevelwrightBuild::MakeModFolderName(Module().QuarnMod->ModId, Module().QuarnMod->bIsUGCFolder));
-		}
-	}
-	if (!BuildFolder.empty())
-	{
-		EXPECT_TRUE(IsOneHarmlessComponent(BuildFolder)) << BuildFolder;
-		const std::string Mount = ToUtf8(LevelwrightBuild::MakeMountPoint(FString(Standin::Machine::ToUtf16(BuildFolder))));
-		EXPECT_EQ(Mount, "../../../Drovik/Content/CustomMaps/" + BuildFolder);
+		EXPECT_TRUE(IsOneHarmlessComponent(ToUtf8(BuildFolder))) << ToUtf8(BuildFolder);
+		// The game mounts the pak in its own CustomMaps folder, whatever the project's folder was called.
+		const std::string Mount = ToUtf8(FPaths::ConvertRelativePathToFull(TEXT("C:/Game/Binaries/Win64/"), CustomMapNames::MakeMountPoint(BuildFolder)));
+		EXPECT_EQ(Mount, "C:/Drovik/Content/CustomMaps/" + ToUtf8(BuildFolder));
 	}
 	// The window can be built and asked for its labels whatever the folder was called.
 	Window().GetMapSwitcherIndex();

@@ -72,28 +72,6 @@ FString MakeCookMarkerText(bool bPCBuild)
 	return bPCBuild ? TEXT("Build:0") : TEXT("Build:1");
 }
 
-FString MakeWorkshopFolderName(uint64 ItemId)
-{
-	return FString::Printf(TEXT("UGC%lld"), ItemId);
-}
-
-FString MakeModFolderName(const FString& ModId, bool bIsUGCFolder)
-{
-	return bIsUGCFolder ? FString::Printf(TEXT("UGC%s"), *ModId) : FString::Printf(TEXT("QRN_%s"), *ModId);
-}
-
-FString MakeMountPoint(const FString& MapFolderName)
-{
-	// "Drovik" is the game's project folder; the game mounts paks relative to its binaries.
-	return FString::Printf(TEXT("../../../Drovik/Content/CustomMaps/%s"), *MapFolderName);
-}
-
-FString MakeCookedMapDir(const FString& SavedDir, const FString& CookPlatform, const FString& MapFolderName)
-{
-	const FString RelativeContentPath = FPaths::Combine(TEXT("Drovik"), TEXT("Content"), TEXT("CustomMaps"), *MapFolderName);
-	return FPaths::Combine(SavedDir, TEXT("Cooked"), CookPlatform, RelativeContentPath);
-}
-
 bool SerializeDeployMetadata(const FDeployMetadata& Metadata, FString& OutText)
 {
 	TSharedRef<FJsonObject> Json = MakeShared<FJsonObject>();

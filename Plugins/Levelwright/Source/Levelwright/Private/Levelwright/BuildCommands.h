@@ -1,5 +1,5 @@
 // The exact texts the build pipeline hands to the engine's tools and writes to disk: command lines,
-// pak list lines, the cook marker, map folder names and the deploy metadata. They take every input as
+// pak list lines, the cook marker and the deploy metadata. They take every input as
 // an argument and read no engine state, so each text can be checked on its own.
 #pragma once
 
@@ -33,15 +33,6 @@ void AppendPakListLine(FString& PakList, const TCHAR* SourcePath, const FString&
 
 // "Build:0" before a PC cook, "Build:1" before an Android cook.
 FString MakeCookMarkerText(bool bPCBuild);
-
-// Map folders below CustomMaps: "UGC<ItemId>" for a Workshop map; "UGC<ModId>" or "QRN_<ModId>" for
-// the folder a Quarn mod object found or created.
-FString MakeWorkshopFolderName(uint64 ItemId);
-FString MakeModFolderName(const FString& ModId, bool bIsUGCFolder);
-// Where the game sees the map folder at run time, relative to its binaries.
-FString MakeMountPoint(const FString& MapFolderName);
-// The cooked copy of the map folder for one platform, below the project's (absolute) Saved folder.
-FString MakeCookedMapDir(const FString& SavedDir, const FString& CookPlatform, const FString& MapFolderName);
 
 // What a Quarn mod's metadata.json records. Pak sizes are 64-bit so large paks keep their true size.
 struct FDeployMetadata

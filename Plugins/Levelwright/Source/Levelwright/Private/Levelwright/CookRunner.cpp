@@ -1,6 +1,7 @@
 // Cooking the map through the engine's cook commandlet, run as a child process of the editor.
 #include "Levelwright/LevelwrightModule.h"
 
+#include "Common/LevelwrightLog.h"
 #include "HAL/PlatformProcess.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildPaths.h"

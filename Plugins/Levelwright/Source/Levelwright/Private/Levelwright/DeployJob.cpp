@@ -2,6 +2,7 @@
 // server pak, then metadata.json describing the map and the four pak sizes.
 #include "Levelwright/LevelwrightModule.h"
 
+#include "Common/LevelwrightLog.h"
 #include "HAL/PlatformMisc.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildJobs.h"

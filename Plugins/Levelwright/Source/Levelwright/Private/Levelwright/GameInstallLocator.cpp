@@ -1,5 +1,7 @@
 #include "Levelwright/GameInstallLocator.h"
 
+#include "Common/CustomMapNames.h"
+#include "Common/LevelwrightLog.h"
 #include "Containers/StringConv.h"
 #include "Internationalization/Regex.h"
 #include "Levelwright/LevelwrightModule.h"
@@ -41,7 +43,7 @@ void ReportNoLibraryFolders()
 {
 	// Inside the cook of an Android build the missing library is expected: say it as a warning there.
 	FString Marker;
-	const bool bAndroidCook = FFileHelper::LoadFileToString(Marker, *FPaths::Combine(FPaths::ProjectSavedDir(), TEXT("WorkshopCook.txt"))) &&
+	const bool bAndroidCook = FFileHelper::LoadFileToString(Marker, *FPaths::Combine(FPaths::ProjectSavedDir(), CustomMapNames::CookMarkerFileName)) &&
 							  ReadCookMarkerBuild(Marker) == 1;
 	if (bAndroidCook)
 	{

@@ -3,6 +3,8 @@
 #include "Levelwright/LevelwrightModule.h"
 
 #include "Async/Async.h"
+#include "Common/CustomMapNames.h"
+#include "Common/LevelwrightLog.h"
 #include "Drovik_Map.h"
 #include "HAL/PlatformMisc.h"
 #include "Levelwright/BuildCommands.h"
@@ -15,7 +17,7 @@
 void FLevelwrightModule::WriteCookMarker(bool bPCBuild)
 {
 	// The cook process loads this plugin too; the marker tells its install locator which build runs.
-	const FString MarkerPath = FPaths::Combine(FPaths::ProjectSavedDir(), TEXT("WorkshopCook.txt"));
+	const FString MarkerPath = FPaths::Combine(FPaths::ProjectSavedDir(), CustomMapNames::CookMarkerFileName);
 	FFileHelper::SaveStringToFile(LevelwrightBuild::MakeCookMarkerText(bPCBuild), *MarkerPath);
 }
 
@@ -52,7 +54,7 @@ void FLevelwrightModule::RequestStage()
 	Job.MapPackageName = MapPackageName;
 	Job.MapFolderName = Map.FolderName;
 	Job.ItemId = Map.ItemId;
-	Job.StagedPakPath = FPaths::Combine(GameInstallPath, TEXT("Drovik"), TEXT("Content"), TEXT("Paks"), TEXT("pakchunk_workshop_stage.pak"));
+	Job.StagedPakPath = FPaths::Combine(GameInstallPath, CustomMapNames::GameProjectFolder, TEXT("Content"), TEXT("Paks"), TEXT("pakchunk_workshop_stage.pak"));
 	bBusy.store(true);
 	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, Job]() { RunStageJob(Job); });
 }

@@ -1,5 +1,6 @@
 #include "Levelwright/LevelwrightModule.h"
 
+#include "Common/LevelwrightLog.h"
 #include "CoreGlobals.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformMisc.h"

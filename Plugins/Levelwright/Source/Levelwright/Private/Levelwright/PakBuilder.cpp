@@ -1,6 +1,8 @@
 // Packing the cooked map folder of one platform into a pak with the engine's UnrealPak.
 #include "Levelwright/LevelwrightModule.h"
 
+#include "Common/CustomMapNames.h"
+#include "Common/LevelwrightLog.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformProcess.h"
 #include "Levelwright/BuildCommands.h"
@@ -41,7 +43,7 @@ bool FLevelwrightModule::BuildPak(const FString& MapFolderName, const FString& C
 
 	const FString SavedDir = GetAbsoluteSavedDir();
 	const FString PakListPath = FPaths::Combine(SavedDir, TEXT("custommap_paklist.txt"));
-	WritePakList(LevelwrightBuild::MakeCookedMapDir(SavedDir, CookPlatform, MapFolderName), LevelwrightBuild::MakeMountPoint(MapFolderName), PakListPath);
+	WritePakList(CustomMapNames::MakeCookedMapDir(SavedDir, CookPlatform, MapFolderName), CustomMapNames::MakeMountPoint(MapFolderName), PakListPath);
 
 	const FString PakPlatform = LevelwrightBuild::GetPakPlatform(CookPlatform);
 	const bool bSucceeded = RunUnrealPak(LevelwrightBuild::MakePakParams(PakPath, PakListPath, PakPlatform));

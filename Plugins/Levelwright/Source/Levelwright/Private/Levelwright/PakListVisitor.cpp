@@ -2,7 +2,7 @@
 
 #include "HAL/FileManager.h"
 #include "Levelwright/BuildCommands.h"
-#include "Levelwright/LevelwrightModule.h"
+#include "Common/LevelwrightLog.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 

@@ -1,8 +1,9 @@
 // The one place that decides what the project builds, and the resolution of the map to cook.
+#include "Common/CustomMapNames.h"
+#include "Common/CustomMaps.h"
 #include "Drovik_Map.h"
 #include "HAL/PlatformMisc.h"
 #include "Levelwright/BuildJobs.h"
-#include "Levelwright/CustomMaps.h"
 #include "Levelwright/LevelwrightModule.h"
 #include "QRNInterface/QRNInterface.h"
 #include "UGCInterface/UGCInterface.h"
@@ -27,11 +28,11 @@ FProjectMap FLevelwrightModule::GetProjectMap() const
 	{
 		Map.bIsWorkshopMap = true;
 		Map.ItemId = WorkshopMap->ItemId;
-		Map.FolderName = LevelwrightBuild::MakeWorkshopFolderName(Map.ItemId);
+		Map.FolderName = CustomMapNames::MakeWorkshopFolderName(Map.ItemId);
 	}
 	else if (QuarnMod && QuarnMod->HasMod())
 	{
-		Map.FolderName = LevelwrightBuild::MakeModFolderName(QuarnMod->ModId, QuarnMod->bIsUGCFolder);
+		Map.FolderName = CustomMapNames::MakeModFolderName(QuarnMod->ModId, QuarnMod->bIsUGCFolder);
 	}
 	return Map;
 }

@@ -2,6 +2,7 @@
 // so it can be tried in the game before it is published.
 #include "Levelwright/LevelwrightModule.h"
 
+#include "Common/LevelwrightLog.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildJobs.h"
 

@@ -3,6 +3,7 @@
 #include "Levelwright/LevelwrightModule.h"
 
 #include "Async/Async.h"
+#include "Common/LevelwrightLog.h"
 #include "CoreGlobals.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildJobs.h"

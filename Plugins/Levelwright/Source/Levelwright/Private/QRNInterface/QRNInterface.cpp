@@ -1,8 +1,9 @@
 #include "QRNInterface/QRNInterface.h"
 
+#include "Common/CustomMapNames.h"
+#include "Common/CustomMaps.h"
+#include "Common/LevelwrightLog.h"
 #include "HAL/PlatformFilemanager.h"
-#include "Levelwright/CustomMaps.h"
-#include "Levelwright/LevelwrightModule.h"
 #include "Misc/Paths.h"
 #include "QRNInterface/ModFolderVisitor.h"
 
@@ -32,7 +33,7 @@ bool FQRNInterface::HasMod() const
 
 UDrovik_Map* FQRNInterface::GetDefinition()
 {
-	return LoadDefinition(bIsUGCFolder ? FString::Printf(TEXT("UGC%s"), *ModId) : FString::Printf(TEXT("QRN_%s"), *ModId));
+	return LoadDefinition(CustomMapNames::MakeModFolderName(ModId, bIsUGCFolder));
 }
 
 bool FModFolderVisitor::Visit(const TCHAR* FilenameOrDirectory, bool bIsDirectory)
@@ -43,15 +44,15 @@ bool FModFolderVisitor::Visit(const TCHAR* FilenameOrDirectory, bool bIsDirector
 		return true;
 	}
 	const FString Name = FPaths::GetBaseFilename(FilenameOrDirectory);
-	if (Name.Contains(TEXT("UGC")))
+	if (Name.Contains(CustomMapNames::WorkshopFolderPrefix))
 	{
-		FoundName = Name.RightChop(3);
+		FoundName = Name.RightChop(FCString::Strlen(CustomMapNames::WorkshopFolderPrefix));
 		bIsUGCFolder = true;
 		return false;
 	}
-	if (Name.Contains(TEXT("QRN_")))
+	if (Name.Contains(CustomMapNames::ModFolderPrefix))
 	{
-		FoundName = Name.RightChop(4);
+		FoundName = Name.RightChop(FCString::Strlen(CustomMapNames::ModFolderPrefix));
 		return false;
 	}
 	return true;

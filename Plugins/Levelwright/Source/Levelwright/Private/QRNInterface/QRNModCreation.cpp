@@ -1,10 +1,10 @@
 // Creating a Drovik:Quarn mod from the name the author typed: its "QRN_<name>" folder and definition.
 #include "QRNInterface/QRNInterface.h"
 
+#include "Common/CustomMapNames.h"
+#include "Common/CustomMaps.h"
+#include "Common/LevelwrightLog.h"
 #include "HAL/PlatformMisc.h"
-#include "Levelwright/BuildCommands.h"
-#include "Levelwright/CustomMaps.h"
-#include "Levelwright/LevelwrightModule.h"
 #include "QRNInterface/ModName.h"
 
 void FQRNInterface::CreateMod()
@@ -22,7 +22,7 @@ void FQRNInterface::CreateMod()
 
 	UE_LOG(LevelwrightLog, Log, TEXT("Creating map folder for id %s"), *MapName);
 	// CreateDefinitionAsset reports a failed creation itself; the project then still has no mod.
-	if (!CreateDefinitionAsset(LevelwrightBuild::MakeModFolderName(MapName, false)))
+	if (!CreateDefinitionAsset(CustomMapNames::MakeModFolderName(MapName, false)))
 	{
 		return;
 	}

@@ -4,7 +4,7 @@
 #include "HAL/FileManager.h"
 #include "IImageWrapper.h"
 #include "IImageWrapperModule.h"
-#include "Levelwright/LevelwrightModule.h"
+#include "Common/LevelwrightLog.h"
 #include "Modules/ModuleManager.h"
 #include "Serialization/Archive.h"
 #include "TextureResource.h"

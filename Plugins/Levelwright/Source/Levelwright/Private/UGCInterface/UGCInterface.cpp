@@ -1,8 +1,9 @@
 #include "UGCInterface/UGCInterface.h"
 
+#include "Common/CustomMapNames.h"
+#include "Common/CustomMaps.h"
+#include "Common/LevelwrightLog.h"
 #include "HAL/PlatformFilemanager.h"
-#include "Levelwright/CustomMaps.h"
-#include "Levelwright/LevelwrightModule.h"
 #include "Misc/Paths.h"
 #include "UGCInterface/SteamText.h"
 #include "UGCInterface/UGCFolderVisitor.h"
@@ -20,13 +21,13 @@ FUGCInterface::FUGCInterface()
 
 UDrovik_Map* FUGCInterface::GetDefinition()
 {
-	return LoadDefinition(FString::Printf(TEXT("UGC%lld"), ItemId));
+	return LoadDefinition(CustomMapNames::MakeWorkshopFolderName(ItemId));
 }
 
 void FUGCInterface::CreateDefinition(uint64 Id)
 {
 	UE_LOG(LevelwrightLog, Log, TEXT("Creating map folder for id %lld"), Id);
-	CreateDefinitionAsset(FString::Printf(TEXT("UGC%lld"), Id));
+	CreateDefinitionAsset(CustomMapNames::MakeWorkshopFolderName(Id));
 }
 
 void FUGCInterface::OpenItemPage()
@@ -53,11 +54,11 @@ bool FUGCFolderVisitor::Visit(const TCHAR* FilenameOrDirectory, bool bIsDirector
 		return true;
 	}
 	const FString Name = FPaths::GetBaseFilename(FilenameOrDirectory);
-	if (!Name.Contains(TEXT("UGC")))
+	if (!Name.Contains(CustomMapNames::WorkshopFolderPrefix))
 	{
 		return true;
 	}
-	ParsedId = ParseItemId(Name.RightChop(3));
+	ParsedId = ParseItemId(Name.RightChop(FCString::Strlen(CustomMapNames::WorkshopFolderPrefix)));
 	return false;
 }
 

@@ -1,5 +1,5 @@
 // Creating the project's Workshop item and, once Steam has given it an id, its definition asset.
-#include "Levelwright/LevelwrightModule.h"
+#include "Common/LevelwrightLog.h"
 #include "UGCInterface/UGCInterface.h"
 #include "UGCInterface/WorkshopConstants.h"
 

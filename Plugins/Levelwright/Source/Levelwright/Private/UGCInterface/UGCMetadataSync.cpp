@@ -1,6 +1,6 @@
 // Pushing the definition's title, game-mode tags and preview image to the project's Workshop item.
 #include "Drovik_Map.h"
-#include "Levelwright/LevelwrightModule.h"
+#include "Common/LevelwrightLog.h"
 #include "Misc/Paths.h"
 #include "UGCInterface/SteamText.h"
 #include "UGCInterface/TexturePreview.h"

@@ -1,5 +1,5 @@
 // Uploading the Workshop content folder as a new version of the project's item.
-#include "Levelwright/LevelwrightModule.h"
+#include "Common/LevelwrightLog.h"
 #include "UGCInterface/SteamText.h"
 #include "UGCInterface/UGCInterface.h"
 #include "UGCInterface/WorkshopConstants.h"

@@ -3,9 +3,11 @@
 
 #include "CoreMinimal.h"
 
+#include "Common/CustomMapNames.h"
+
 THIRD_PARTY_INCLUDES_START
 #include "steam/steam_api.h"
 THIRD_PARTY_INCLUDES_END
 
 // Drovik's Steam application: the consumer of every Workshop item the plugin creates or updates.
-const AppId_t WorkshopConsumerAppId = 731904;
+const AppId_t WorkshopConsumerAppId = CustomMapNames::DrovikAppId;

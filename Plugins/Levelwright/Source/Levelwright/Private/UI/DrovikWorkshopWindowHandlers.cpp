@@ -1,4 +1,5 @@
 // The window's queries (read by Slate on every layout and paint) and its handlers.
+#include "Common/LevelwrightLog.h"
 #include "Interfaces/IPluginManager.h"
 #include "Levelwright/LevelwrightModule.h"
 #include "QRNInterface/ModName.h"

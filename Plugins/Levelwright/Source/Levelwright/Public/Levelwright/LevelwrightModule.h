@@ -19,8 +19,6 @@ struct FStageJob;
 struct FSubmitJob;
 struct FDeployJob;
 
-DECLARE_LOG_CATEGORY_EXTERN(LevelwrightLog, Log, All);
-
 class FLevelwrightModule : public IModuleInterface, public FTickableEditorObject
 {
 public:

@@ -1,6 +1,7 @@
-#include "Levelwright/CustomMaps.h"
+#include "Common/CustomMaps.h"
 
 #include "AssetRegistryModule.h"
+#include "Common/CustomMapNames.h"
 #include "CoreGlobals.h"
 #include "Drovik_Map.h"
 #include "Misc/Paths.h"
@@ -9,22 +10,12 @@
 
 FString GetCustomMapsDir()
 {
-	return FPaths::Combine(FPaths::ProjectContentDir(), TEXT("CustomMaps"));
-}
-
-FString GetDefinitionPackageName(const FString& FolderName)
-{
-	return FString::Printf(TEXT("/Game/CustomMaps/%s/definition"), *FolderName);
-}
-
-FString GetDefinitionObjectPath(const FString& FolderName)
-{
-	return GetDefinitionPackageName(FolderName) + TEXT(".definition");
+	return FPaths::Combine(FPaths::ProjectContentDir(), CustomMapNames::CustomMapsFolder);
 }
 
 UDrovik_Map* LoadDefinition(const FString& FolderName)
 {
-	UObject* Object = FSoftObjectPath(GetDefinitionObjectPath(FolderName)).TryLoad();
+	UObject* Object = FSoftObjectPath(CustomMapNames::MakeDefinitionObjectPath(FolderName)).TryLoad();
 	if (Object && Object->IsA(UDrovik_Map::StaticClass()))
 	{
 		return static_cast<UDrovik_Map*>(Object);
@@ -34,7 +25,7 @@ UDrovik_Map* LoadDefinition(const FString& FolderName)
 
 UDrovik_Map* CreateDefinitionAsset(const FString& FolderName)
 {
-	UPackage* Package = CreatePackage(nullptr, *GetDefinitionPackageName(FolderName));
+	UPackage* Package = CreatePackage(nullptr, *CustomMapNames::MakeDefinitionPackageName(FolderName));
 	UDrovik_Map* Definition = NewObject<UDrovik_Map>(Package, FName(TEXT("definition")), RF_Public | RF_Standalone);
 	if (!ensure(Definition))
 	{

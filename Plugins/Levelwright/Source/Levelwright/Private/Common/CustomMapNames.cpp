@@ -1,0 +1,43 @@
+#include "Common/CustomMapNames.h"
+
+#include "Misc/Paths.h"
+
+namespace CustomMapNames
+{
+const TCHAR* const GameProjectFolder = TEXT("Drovik");
+const TCHAR* const CustomMapsFolder = TEXT("CustomMaps");
+const TCHAR* const WorkshopFolderPrefix = TEXT("UGC");
+const TCHAR* const ModFolderPrefix = TEXT("QRN_");
+const TCHAR* const CookMarkerFileName = TEXT("WorkshopCook.txt");
+
+FString MakeWorkshopFolderName(uint64 ItemId)
+{
+	return FString::Printf(TEXT("%s%llu"), WorkshopFolderPrefix, ItemId);
+}
+
+FString MakeModFolderName(const FString& ModId, bool bIsUGCFolder)
+{
+	return (bIsUGCFolder ? WorkshopFolderPrefix : ModFolderPrefix) + ModId;
+}
+
+FString MakeDefinitionPackageName(const FString& FolderName)
+{
+	return FString::Printf(TEXT("/Game/%s/%s/definition"), CustomMapsFolder, *FolderName);
+}
+
+FString MakeDefinitionObjectPath(const FString& FolderName)
+{
+	return MakeDefinitionPackageName(FolderName) + TEXT(".definition");
+}
+
+FString MakeMountPoint(const FString& MapFolderName)
+{
+	// The game mounts paks relative to its binaries, three folders below its install.
+	return FString::Printf(TEXT("../../../%s/Content/%s/%s"), GameProjectFolder, CustomMapsFolder, *MapFolderName);
+}
+
+FString MakeCookedMapDir(const FString& SavedDir, const FString& CookPlatform, const FString& MapFolderName)
+{
+	return FPaths::Combine(SavedDir, TEXT("Cooked"), CookPlatform, GameProjectFolder, TEXT("Content"), CustomMapsFolder, MapFolderName);
+}
+} // namespace CustomMapNames
