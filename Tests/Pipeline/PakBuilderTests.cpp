@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 
 #include "Levelwright/BuildCommands.h"
-#include "Levelwright/BuildJobs.h"
+#include "Levelwright/ProjectMap.h"
 #include "Misc/Paths.h"
 #include "PipelineTestSupport.h"
 #include "QRNInterface/QRNInterface.h"

@@ -8,7 +8,7 @@
 #include <gmock/gmock.h>
 
 #include "Common/CustomMapNames.h"
-#include "Levelwright/BuildJobs.h"
+#include "Levelwright/ProjectMap.h"
 #include "Misc/Paths.h"
 #include "QRNInterface/QRNInterface.h"
 #include "ReliabilityTest.h"

@@ -7,23 +7,6 @@
 #include "CoreMinimal.h"
 #include "Levelwright/BuildCommands.h"
 
-class UDrovik_Map;
-
-// The map the project builds: the Workshop map when the module holds one, else the Quarn mod.
-struct FProjectMap
-{
-	// "UGC<item id>", "QRN_<name>" or "UGC<name>" for a Quarn mod found in a UGC folder; empty when the
-	// project has neither a Workshop map nor a Quarn mod with a folder.
-	FString FolderName;
-	bool bIsWorkshopMap = false;
-	// The Workshop item id; 0 for a Quarn mod or a map without item.
-	uint64 ItemId = 0;
-
-	bool HasFolder() const { return !FolderName.IsEmpty(); }
-	// The folder's definition, loaded on the game thread; null when it is missing.
-	UDrovik_Map* LoadDefinition() const;
-};
-
 struct FStageJob
 {
 	FString MapPackageName;

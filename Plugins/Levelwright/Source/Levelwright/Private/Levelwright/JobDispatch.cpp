@@ -9,6 +9,7 @@
 #include "HAL/PlatformMisc.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildJobs.h"
+#include "Levelwright/ProjectMap.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "QRNInterface/QRNInterface.h"

@@ -1,9 +1,10 @@
 // The one place that decides what the project builds, and the resolution of the map to cook.
+#include "Levelwright/ProjectMap.h"
+
 #include "Common/CustomMapNames.h"
 #include "Common/CustomMaps.h"
 #include "Drovik_Map.h"
 #include "HAL/PlatformMisc.h"
-#include "Levelwright/BuildJobs.h"
 #include "Levelwright/LevelwrightModule.h"
 #include "QRNInterface/QRNInterface.h"
 #include "UGCInterface/UGCInterface.h"
@@ -26,13 +27,17 @@ FProjectMap FLevelwrightModule::GetProjectMap() const
 	FProjectMap Map;
 	if (WorkshopMap)
 	{
-		Map.bIsWorkshopMap = true;
+		Map.Source = EProjectMapSource::WorkshopMap;
 		Map.ItemId = WorkshopMap->ItemId;
 		Map.FolderName = CustomMapNames::MakeWorkshopFolderName(Map.ItemId);
 	}
-	else if (QuarnMod && QuarnMod->HasMod())
+	else if (QuarnMod)
 	{
-		Map.FolderName = CustomMapNames::MakeModFolderName(QuarnMod->ModId, QuarnMod->bIsUGCFolder);
+		Map.Source = EProjectMapSource::QuarnMod;
+		if (QuarnMod->HasMod())
+		{
+			Map.FolderName = CustomMapNames::MakeModFolderName(QuarnMod->ModId, QuarnMod->bIsUGCFolder);
+		}
 	}
 	return Map;
 }

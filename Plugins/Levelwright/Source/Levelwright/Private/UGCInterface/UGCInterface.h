@@ -2,6 +2,7 @@
 // that create the item, upload content and sync the item's title, tags and preview.
 #pragma once
 
+#include "Common/LevelwrightLog.h"
 #include "CoreMinimal.h"
 
 THIRD_PARTY_INCLUDES_START
@@ -47,4 +48,19 @@ public:
 private:
 	// Ends a submission that Steam will never answer, so the module does not stay busy for good.
 	void FinishSubmission(bool bSucceeded);
+
+	// Arms Holder for Call. Steam refused the request when Call is invalid: no result will ever arrive
+	// for it, so Refusal is logged at Error and false returned.
+	template <typename ResultType>
+	bool ArmCallResult(CCallResult<FUGCInterface, ResultType>& Holder, SteamAPICall_t Call,
+					   void (FUGCInterface::*Handler)(ResultType*, bool), const FString& Refusal)
+	{
+		Holder.Set(Call, this, Handler);
+		if (Call == k_uAPICallInvalid)
+		{
+			UE_LOG(LevelwrightLog, Error, TEXT("%s"), *Refusal);
+			return false;
+		}
+		return true;
+	}
 };

@@ -13,13 +13,7 @@ void FUGCInterface::CreateItem()
 	}
 	UE_LOG(LevelwrightLog, Warning, TEXT("Creating new item"));
 	const SteamAPICall_t Call = UGC->CreateItem(WorkshopConsumerAppId, k_EWorkshopFileTypeCommunity);
-	CreateItemCallResult.Set(Call, this, &FUGCInterface::OnCreateItemResult);
-	// No result ever arrives for a refused request, so it must not leave the window waiting for one.
-	bRequestPending = Call != k_uAPICallInvalid;
-	if (!bRequestPending)
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Steam refused to create a workshop item"));
-	}
+	bRequestPending = ArmCallResult(CreateItemCallResult, Call, &FUGCInterface::OnCreateItemResult, TEXT("Steam refused to create a workshop item"));
 }
 
 void FUGCInterface::OnCreateItemResult(CreateItemResult_t* Data, bool bIOFailure)

@@ -1,6 +1,6 @@
 // Pushing the definition's title, game-mode tags and preview image to the project's Workshop item.
-#include "Drovik_Map.h"
 #include "Common/LevelwrightLog.h"
+#include "Drovik_Map.h"
 #include "Misc/Paths.h"
 #include "UGCInterface/SteamText.h"
 #include "UGCInterface/TexturePreview.h"
@@ -65,13 +65,7 @@ void FUGCInterface::SyncMetadata()
 	SetPreview(*UGC, Update, Definition->PreviewImage);
 
 	const SteamAPICall_t Call = UGC->SubmitItemUpdate(Update, SyncChangeNote);
-	SyncCallResult.Set(Call, this, &FUGCInterface::OnSyncItemResult);
-	// No result ever arrives for a refused request, so it must not leave the window waiting for one.
-	bRequestPending = Call != k_uAPICallInvalid;
-	if (!bRequestPending)
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Failed to sync: Steam refused the item update"));
-	}
+	bRequestPending = ArmCallResult(SyncCallResult, Call, &FUGCInterface::OnSyncItemResult, TEXT("Failed to sync: Steam refused the item update"));
 }
 
 void FUGCInterface::OnSyncItemResult(SubmitItemUpdateResult_t* Data, bool bIOFailure)

@@ -30,11 +30,10 @@ void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& S
 	ensure(bSetMetadataSucceeded);
 
 	const SteamAPICall_t Call = UGC->SubmitItemUpdate(Update, FSteamText(SubmittedChangeNote).Get());
-	SubmitCallResult.Set(Call, this, &FUGCInterface::OnSubmitItemResult);
 	// Steam never answers a refused request, so the submission ends here; a failure shows no box.
-	if (Call == k_uAPICallInvalid)
+	if (!ArmCallResult(SubmitCallResult, Call, &FUGCInterface::OnSubmitItemResult,
+					   FString::Printf(TEXT("Workshop submission failed: Steam refused the upload of %s"), *ContentFolder)))
 	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam refused the upload of %s"), *ContentFolder);
 		FinishSubmission(false);
 	}
 }

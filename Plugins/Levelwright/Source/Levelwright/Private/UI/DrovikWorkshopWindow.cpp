@@ -142,127 +142,126 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakePageHeaders()
 
 TSharedRef<SWidget> SDrovikWorkshopWindow::MakeSetupPage()
 {
-	auto MakeCreateNewButton = [this]() -> TSharedRef<SWidget> {
-		return SNew(SBox)
-			.MinDesiredWidth(200)
-			.MinDesiredHeight(40)
-			[
-				SNew(SButton)
-				.HAlign(HAlign_Center)
-				.VAlign(VAlign_Center)
-				.Text(Text(TEXT("Create New")))
-				.OnClicked(this, &SDrovikWorkshopWindow::CreateNewClicked)
-			];
-	};
-
 	return MakePage(
 		SNew(SWidgetSwitcher)
 		.WidgetIndex(MapSwitcherIndex)
 		+ SWidgetSwitcher::Slot()
 		[
-			SNew(SVerticalBox)
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.HAlign(HAlign_Left)
-			[
-				SNew(STextBlock)
-				.Text(Text(TEXT("No UGC folder found, is this a new map? if so create a new workshop item")))
-			]
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.Padding(0, 20, 0, 0)
-			.HAlign(HAlign_Left)
-			[
-				MakeCreateNewButton()
-			]
+			MakeNewWorkshopMapPage()
 		]
 		+ SWidgetSwitcher::Slot()
 		[
-			SNew(SVerticalBox)
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.HAlign(HAlign_Left)
-			[
-				SNew(STextBlock)
-				.Text(Text(TEXT("Ready! Sync metadata updates the title and preview image from your local definition asset")))
-			]
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.Padding(0, 20, 0, 0)
-			.HAlign(HAlign_Left)
-			[
-				SNew(SHorizontalBox)
-				+ SHorizontalBox::Slot()
-				.AutoWidth()
-				.Padding(0, 0, 10, 0)
-				[
-					SNew(SBox)
-					.MinDesiredWidth(200)
-					.MinDesiredHeight(40)
-					[
-						SNew(SButton)
-						.HAlign(HAlign_Center)
-						.VAlign(VAlign_Center)
-						.Text(Text(TEXT("Sync Metadata")))
-						.ToolTipText(Text(TEXT("Updates the workshop item from the local definition")))
-						.OnClicked(this, &SDrovikWorkshopWindow::SyncTitleClicked)
-					]
-				]
-				+ SHorizontalBox::Slot()
-				.AutoWidth()
-				.VAlign(VAlign_Center)
-				[
-					SNew(SHyperlink)
-					.Text(Text(TEXT("Add/Edit Images & Videos")))
-					.OnNavigate(this, &SDrovikWorkshopWindow::WorkshopItemLinkClicked)
-				]
-			]
+			MakeWorkshopMapPage()
 		]
 		+ SWidgetSwitcher::Slot()
 		[
-			SNew(SVerticalBox)
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.HAlign(HAlign_Left)
-			[
-				SNew(STextBlock)
-				.Text(Text(TEXT("No QRN folder found, is this a new map? if so create a new Drovik:Quarn mod")))
-			]
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.Padding(0, 10, 0, 0)
-			[
-				SNew(STextBlock)
-				.Text(Text(TEXT("Map Name")))
-				.AutoWrapText(true)
-			]
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.HAlign(HAlign_Left)
-			[
-				SNew(SEditableTextBox)
-				.MinDesiredWidth(512)
-				.OnTextChanged(this, &SDrovikWorkshopWindow::OnMapNameTextChanged)
-			]
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.Padding(0, 20, 0, 0)
-			.HAlign(HAlign_Left)
-			[
-				MakeCreateNewButton()
-			]
+			MakeNewQuarnModPage()
 		]
 		+ SWidgetSwitcher::Slot()
 		[
-			SNew(SVerticalBox)
-			+ SVerticalBox::Slot()
-			.AutoHeight()
-			.HAlign(HAlign_Left)
-			[
-				SNew(STextBlock)
-				.Text(Text(TEXT("Setup complete!")))
-			]
+			MakeQuarnModPage()
 		]);
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeNewWorkshopMapPage()
+{
+	return SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.HAlign(HAlign_Left)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("No UGC folder found, is this a new map? if so create a new workshop item")))
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.Padding(0, 20, 0, 0)
+		.HAlign(HAlign_Left)
+		[
+			MakeButtonBox(MakeButton(TEXT("Create New"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::CreateNewClicked)))
+		];
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeWorkshopMapPage()
+{
+	TSharedRef<SButton> SyncButton = MakeButton(TEXT("Sync Metadata"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SyncTitleClicked));
+	SyncButton->SetToolTipText(Text(TEXT("Updates the workshop item from the local definition")));
+	return SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.HAlign(HAlign_Left)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("Ready! Sync metadata updates the title and preview image from your local definition asset")))
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.Padding(0, 20, 0, 0)
+		.HAlign(HAlign_Left)
+		[
+			SNew(SHorizontalBox)
+			+ SHorizontalBox::Slot()
+			.AutoWidth()
+			.Padding(0, 0, 10, 0)
+			[
+				MakeButtonBox(SyncButton)
+			]
+			+ SHorizontalBox::Slot()
+			.AutoWidth()
+			.VAlign(VAlign_Center)
+			[
+				SNew(SHyperlink)
+				.Text(Text(TEXT("Add/Edit Images & Videos")))
+				.OnNavigate(this, &SDrovikWorkshopWindow::WorkshopItemLinkClicked)
+			]
+		];
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeNewQuarnModPage()
+{
+	return SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.HAlign(HAlign_Left)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("No QRN folder found, is this a new map? if so create a new Drovik:Quarn mod")))
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.Padding(0, 10, 0, 0)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("Map Name")))
+			.AutoWrapText(true)
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.HAlign(HAlign_Left)
+		[
+			SNew(SEditableTextBox)
+			.MinDesiredWidth(512)
+			.OnTextChanged(this, &SDrovikWorkshopWindow::OnMapNameTextChanged)
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.Padding(0, 20, 0, 0)
+		.HAlign(HAlign_Left)
+		[
+			MakeButtonBox(MakeButton(TEXT("Create New"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::CreateNewClicked)))
+		];
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeQuarnModPage()
+{
+	return SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.HAlign(HAlign_Left)
+		[
+			SNew(STextBlock)
+			.Text(Text(TEXT("Setup complete!")))
+		];
 }
 
 TSharedRef<SWidget> SDrovikWorkshopWindow::MakeTestingPage()
@@ -362,28 +361,40 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
 		]);
 }
 
-TSharedRef<SWidget> SDrovikWorkshopWindow::MakeActionButton(const TCHAR* Label, FOnClicked OnClicked)
+TSharedRef<SButton> SDrovikWorkshopWindow::MakeButton(const TCHAR* Label, FOnClicked OnClicked) const
+{
+	return SNew(SButton)
+		.HAlign(HAlign_Center)
+		.VAlign(VAlign_Center)
+		.Text(Text(Label))
+		.OnClicked(OnClicked);
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeButtonBox(const TSharedRef<SWidget>& Content)
 {
 	return SNew(SBox)
 		.MinDesiredWidth(200)
 		.MinDesiredHeight(40)
 		[
-			SNew(SOverlay)
-			+ SOverlay::Slot()
-			[
-				SNew(SThrobber)
-				.Visibility(BusyVisibility)
-			]
-			+ SOverlay::Slot()
-			[
-				SNew(SButton)
-				.Visibility(StandbyVisibility)
-				.HAlign(HAlign_Center)
-				.VAlign(VAlign_Center)
-				.Text(Text(Label))
-				.OnClicked(OnClicked)
-			]
+			Content
 		];
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeActionButton(const TCHAR* Label, FOnClicked OnClicked)
+{
+	TSharedRef<SButton> Button = MakeButton(Label, OnClicked);
+	Button->SetVisibility(StandbyVisibility);
+	return MakeButtonBox(
+		SNew(SOverlay)
+		+ SOverlay::Slot()
+		[
+			SNew(SThrobber)
+			.Visibility(BusyVisibility)
+		]
+		+ SOverlay::Slot()
+		[
+			Button
+		]);
 }
 
 TSharedRef<SWidget> SDrovikWorkshopWindow::MakeBuildPlatformCheckBox(const TCHAR* Label, ECheckBoxState InitialState,

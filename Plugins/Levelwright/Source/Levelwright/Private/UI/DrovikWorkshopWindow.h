@@ -10,6 +10,7 @@
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SCompoundWidget.h"
 
+class SButton;
 struct FSlateDynamicImageBrush;
 
 class SDrovikWorkshopWindow : public SCompoundWidget
@@ -41,11 +42,19 @@ public:
 private:
 	TSharedRef<SWidget> MakeHeader();
 	TSharedRef<SWidget> MakePageHeaders();
+	// The Setup page shows one of four inner pages (GetMapSwitcherIndex).
 	TSharedRef<SWidget> MakeSetupPage();
+	TSharedRef<SWidget> MakeNewWorkshopMapPage();
+	TSharedRef<SWidget> MakeWorkshopMapPage();
+	TSharedRef<SWidget> MakeNewQuarnModPage();
+	TSharedRef<SWidget> MakeQuarnModPage();
 	TSharedRef<SWidget> MakeTestingPage();
 	TSharedRef<SWidget> MakeDeploymentPage();
 	TSharedRef<SWidget> MakeServerMapPage();
-	// An action button in a 200 x 40 box, with the throbber that takes its place while a job runs.
+	// Every button of the window's actions: its label centred in a box of at least 200 x 40.
+	TSharedRef<SButton> MakeButton(const TCHAR* Label, FOnClicked OnClicked) const;
+	static TSharedRef<SWidget> MakeButtonBox(const TSharedRef<SWidget>& Content);
+	// A button that starts a job, with the throbber that takes its place while a job runs.
 	TSharedRef<SWidget> MakeActionButton(const TCHAR* Label, FOnClicked OnClicked);
 	TSharedRef<SWidget> MakeBuildPlatformCheckBox(const TCHAR* Label, ECheckBoxState InitialState, FOnCheckStateChanged OnChanged);
 

@@ -2,6 +2,7 @@
 #include "Common/LevelwrightLog.h"
 #include "Interfaces/IPluginManager.h"
 #include "Levelwright/LevelwrightModule.h"
+#include "Levelwright/ProjectMap.h"
 #include "QRNInterface/ModName.h"
 #include "QRNInterface/QRNInterface.h"
 #include "UGCInterface/UGCInterface.h"
@@ -59,18 +60,18 @@ EVisibility SDrovikWorkshopWindow::GetStandbyVisibility() const
 
 int32 SDrovikWorkshopWindow::GetMapSwitcherIndex() const
 {
-	const FLevelwrightModule& Module = FLevelwrightModule::Get();
-	if (Module.WorkshopMap)
+	const FProjectMap Map = FLevelwrightModule::Get().GetProjectMap();
+	switch (Map.Source)
 	{
-		return Module.WorkshopMap->ItemId == 0 ? 0 : 1;
+	case EProjectMapSource::WorkshopMap:
+		return Map.ItemId == 0 ? 0 : 1;
+	case EProjectMapSource::QuarnMod:
+		return Map.HasFolder() ? 3 : 2;
+	default:
+		const bool Interface = false;
+		ensure(Interface);
+		return 1;
 	}
-	if (Module.QuarnMod)
-	{
-		return Module.QuarnMod->HasMod() ? 3 : 2;
-	}
-	const bool Interface = false;
-	ensure(Interface);
-	return 1;
 }
 
 int32 SDrovikWorkshopWindow::GetTabIndex() const
