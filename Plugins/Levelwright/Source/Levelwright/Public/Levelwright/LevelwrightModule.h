@@ -76,4 +76,9 @@ private:
 	void RegisterWorkshopTab();
 	void UnregisterWorkshopTab();
 	void DecideMode(bool bSteamAvailable);
+	bool LoadSteamLibrary();
+
+	// steam_api64.dll, loaded at start-up; null when it could not be. Never freed: Steam is never
+	// shut down, and its results may still be pumped after this module has gone.
+	void* SteamDllHandle = nullptr;
 };
