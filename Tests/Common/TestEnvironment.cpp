@@ -24,6 +24,14 @@ fs::path BuiltBinariesDir()
 	return LEVELWRIGHT_BINARIES_DIR;
 }
 
+const char* const SteamDllInEngine = "Binaries/ThirdParty/Steamworks/Steamv139/Win64/steam_api64.dll";
+
+fs::path BuiltSteamDll()
+{
+	// The build's engine folder: Engine/Binaries/Win64 up two.
+	return BuiltBinariesDir().parent_path().parent_path() / SteamDllInEngine;
+}
+
 FTempDir::FTempDir()
 {
 	std::string Pattern = (fs::temp_directory_path() / "levelwright-test-XXXXXX").string();
@@ -144,5 +152,12 @@ FTestEngine::FTestEngine(const fs::path& Root) : Binaries(Root / "Engine" / "Bin
 	{
 		fs::create_symlink(BuiltBinariesDir() / Tool, Binaries / Tool);
 	}
+	fs::create_directories(SteamDll().parent_path());
+	fs::create_symlink(BuiltSteamDll(), SteamDll());
+}
+
+fs::path FTestEngine::SteamDll() const
+{
+	return Binaries.parent_path().parent_path() / SteamDllInEngine;
 }
 } // namespace LevelwrightTest

@@ -62,13 +62,19 @@ private:
 	std::filesystem::path Root;
 };
 
+// Where an engine folder holds Steam's DLL, and the one the build staged in its engine folder.
+extern const char* const SteamDllInEngine;
+std::filesystem::path BuiltSteamDll();
+
 // Engine/Binaries/Win64 with links to the built UE4Editor.exe and UnrealPak.exe, so each test has a
-// working folder (and ./steam_appid.txt) of its own.
+// working folder (and ./steam_appid.txt) of its own, and Steam's DLL where the engine stages it.
 class FTestEngine
 {
 public:
 	explicit FTestEngine(const std::filesystem::path& Root);
 	const std::filesystem::path& BinariesDir() const { return Binaries; }
+	// Engine/Binaries/ThirdParty/Steamworks/Steamv139/Win64/steam_api64.dll (a link to the built one).
+	std::filesystem::path SteamDll() const;
 	// Starts the stand-in engine in this process on Project, as the editor starts: the binaries folder
 	// becomes the working folder and the project's log file is opened.
 	void Start(const FTestProject& Project) const;

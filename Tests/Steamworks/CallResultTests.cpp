@@ -182,7 +182,7 @@ TEST_F(SteamCallResultTest, ResultFinishedBeforeRegistrationWaitsForIt)
 	EXPECT_EQ(Owner.CreateCalls, 1);
 }
 
-// The plugin submits on a worker thread while the game thread pumps.
+// The entry points may be called from any thread: a submission from another thread while the pump runs.
 TEST_F(SteamCallResultTest, SubmissionFromAWorkerWhileThePumpRuns)
 {
 	StartSteam();

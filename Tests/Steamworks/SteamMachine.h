@@ -1,10 +1,12 @@
 // A fresh stand-in machine for one Steam test: a copy of Samples/machine in a temporary folder
-// (LEVELWRIGHT_MACHINE points at it) and a temporary working folder holding steam_appid.txt.
+// (LEVELWRIGHT_MACHINE points at it), a temporary working folder holding steam_appid.txt, and
+// steam_api64.dll loaded from the build's engine folder, as the engine loads it before calling Steam.
 #pragma once
 
 #include "Standin/Machine.h"
 #include "steam/steam_api.h"
 
+#include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -18,8 +20,16 @@ protected:
 	using Json = nlohmann::ordered_json;
 	static constexpr AppId_t DrovikAppId = 731904;
 
+	// The DLL the build staged in its engine folder (Engine/Binaries/Win64 up one).
+	static std::filesystem::path BuiltSteamDll()
+	{
+		return std::filesystem::path(LEVELWRIGHT_BINARIES_DIR).parent_path() / "ThirdParty" / "Steamworks" / "Steamv139" /
+			   "Win64" / "steam_api64.dll";
+	}
+
 	void SetUp() override
 	{
+		ASSERT_NE(::dlopen(BuiltSteamDll().c_str(), RTLD_NOW | RTLD_LOCAL), nullptr) << ::dlerror();
 		std::string Pattern = (std::filesystem::temp_directory_path() / "levelwright-steam-XXXXXX").string();
 		ASSERT_NE(::mkdtemp(Pattern.data()), nullptr);
 		Temp = Pattern;

@@ -4,12 +4,13 @@
 
 namespace SteamStandin
 {
-CallQueue::Ticket CallQueue::Add(int DelayFrames, CallWork Work)
+CallQueue::Ticket CallQueue::Add(int DelayFrames, CallWork Work, Clock::time_point NotBefore)
 {
 	std::lock_guard Lock(Mutex);
 	Ticket Result{NextHandle++, CurrentFrame + static_cast<std::uint64_t>(std::max(DelayFrames, 1))};
 	Call& Entry = Calls[Result.Handle];
 	Entry.DueFrame = Result.DueFrame;
+	Entry.NotBefore = NotBefore;
 	Entry.Work = std::move(Work);
 	return Result;
 }
@@ -44,12 +45,15 @@ void CallQueue::Unregister(CCallbackBase* Holder, SteamAPICall_t Handle)
 void CallQueue::RunFrame()
 {
 	std::vector<std::pair<SteamAPICall_t, CallWork>> Due;
+	const Clock::time_point Now = Clock::now();
 	{
 		std::lock_guard Lock(Mutex);
 		++CurrentFrame;
+		const Clock::time_point PreviousFrameStart = CurrentFrameStart;
+		CurrentFrameStart = Now;
 		for (auto& [Handle, Entry] : Calls)
 		{
-			if (!Entry.bFinished && Entry.Work && Entry.DueFrame <= CurrentFrame)
+			if (!Entry.bFinished && Entry.Work && Entry.DueFrame <= CurrentFrame && PreviousFrameStart >= Entry.NotBefore)
 			{
 				Due.emplace_back(Handle, std::move(Entry.Work));
 				Entry.Work = nullptr;

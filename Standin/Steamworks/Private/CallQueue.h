@@ -1,6 +1,8 @@
 // Asynchronous calls of the simulated client and their delivery to call-result holders.
 //
-// A call is due a number of SteamAPI_RunCallbacks frames after it was made (at least the next one).
+// A call is due a number of SteamAPI_RunCallbacks frames after it was made (at least the next one)
+// and, when it waits for an upload, not before a frame that began after the upload's end: the
+// upload's end is then seen (GetItemUpdateProgress) before its result arrives.
 // When it falls due its work runs (the simulated server does what was asked) and the result record
 // it produced is handed to the holder registered for the call. A result that arrives before anybody
 // registered for it waits for a registration, as Steam keeps a finished call's result until it is
@@ -9,6 +11,7 @@
 
 #include "steam/steam_api.h"
 
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -36,6 +39,7 @@ CallOutcome MakeOutcome(const R& Record, bool bIoFailure = false)
 }
 
 using CallWork = std::function<CallOutcome()>;
+using Clock = std::chrono::steady_clock;
 
 class CallQueue
 {
@@ -46,7 +50,8 @@ public:
 		std::uint64_t DueFrame = 0;
 	};
 
-	Ticket Add(int DelayFrames, CallWork Work);
+	// NotBefore: the end of the call's upload; the default waits for nothing.
+	Ticket Add(int DelayFrames, CallWork Work, Clock::time_point NotBefore = Clock::time_point::min());
 	void Register(CCallbackBase* Holder, SteamAPICall_t Handle);
 	void Unregister(CCallbackBase* Holder, SteamAPICall_t Handle);
 
@@ -64,6 +69,7 @@ private:
 	struct Call
 	{
 		std::uint64_t DueFrame = 0;
+		Clock::time_point NotBefore = Clock::time_point::min();
 		CallWork Work;
 		bool bFinished = false;
 		bool bAbandoned = false; // its holder unregistered before the result came
@@ -77,6 +83,7 @@ private:
 	mutable std::mutex Mutex;
 	std::map<SteamAPICall_t, Call> Calls; // ordered by handle, which is the order the calls were made
 	std::uint64_t CurrentFrame = 0;
+	Clock::time_point CurrentFrameStart = Clock::time_point::min();
 	SteamAPICall_t NextHandle = 0x1000000000000001ull;
 };
 } // namespace SteamStandin

@@ -86,6 +86,22 @@ bool ReadKey(const Json& Object, const char* Name, T& Out, std::string& Error)
 	}
 }
 
+bool ReadUploadRate(const Json& Object, ClientConfig& Out, std::string& Error)
+{
+	auto It = Object.find("uploadBytesPerSecond");
+	if (It == Object.end())
+	{
+		return true;
+	}
+	if (!It->is_number_unsigned() || It->get<std::uint64_t>() == 0)
+	{
+		Error = "client.json: \"uploadBytesPerSecond\" must be a whole number above 0, not " + It->dump();
+		return false;
+	}
+	Out.UploadBytesPerSecond = It->get<std::uint64_t>();
+	return true;
+}
+
 bool ReadConfig(const Json& Object, ClientConfig& Out, std::string& Error)
 {
 	std::uint64_t NextItemId = 0;
@@ -94,7 +110,8 @@ bool ReadConfig(const Json& Object, ClientConfig& Out, std::string& Error)
 					   ReadKey(Object, "resultDelayFrames", Out.ResultDelayFrames, Error) &&
 					   ReadKey(Object, "nextItemId", NextItemId, Error) &&
 					   ReadKey(Object, "installPath", Out.InstallPath, Error) &&
-					   ReadKey(Object, "withheldInterfaces", Out.WithheldInterfaces, Error);
+					   ReadKey(Object, "withheldInterfaces", Out.WithheldInterfaces, Error) &&
+					   ReadUploadRate(Object, Out, Error);
 	if (!bRead)
 	{
 		return false;

@@ -8,6 +8,7 @@
 //   nextItemId              the id CreateItem gives next (written back by the client) default 2000000001
 //   installPath             the client's folder, instead of the registry's InstallPath
 //   withheldInterfaces      interface versions the client does not hand out (tests)   default []
+//   uploadBytesPerSecond    the upload rate of a submission (a whole number > 0)       default: as fast as the disk
 //
 // The file is read afresh for every operation, so a test may change faults between calls.
 #pragma once
@@ -45,6 +46,7 @@ struct ClientConfig
 	std::optional<std::uint64_t> NextItemId;
 	std::string InstallPath;
 	std::vector<std::string> WithheldInterfaces;
+	std::optional<std::uint64_t> UploadBytesPerSecond;
 
 	Fault FaultFor(std::string_view Operation) const;
 	bool IsWithheld(std::string_view Version) const;

@@ -10,5 +10,8 @@ namespace SteamStandin
 bool IsInitialised();
 AppId_t RunningAppId();
 std::string SignedInUser();
+// The pipe and user of the running API (0 while it is not initialised).
+HSteamPipe CurrentPipe();
+HSteamUser CurrentUser();
 CallQueue& Calls();
 } // namespace SteamStandin

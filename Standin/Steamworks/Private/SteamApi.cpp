@@ -1,5 +1,6 @@
 // The flat API of steam_api64: start-up and shut-down, the pump, call-result registration and the
 // per-module interface context.
+#include "ApiCalls.h"
 #include "Files.h"
 #include "Log.h"
 #include "Session.h"
@@ -74,6 +75,16 @@ std::string SignedInUser()
 	return State().User;
 }
 
+HSteamPipe CurrentPipe()
+{
+	return IsInitialised() ? Pipe : 0;
+}
+
+HSteamUser CurrentUser()
+{
+	return IsInitialised() ? User : 0;
+}
+
 CallQueue& Calls()
 {
 	static CallQueue Queue;
@@ -85,6 +96,7 @@ using namespace SteamStandin;
 
 S_API bool S_CALLTYPE SteamAPI_Init()
 {
+	RecordApiCall("SteamAPI_Init");
 	if (IsInitialised())
 	{
 		return true;
@@ -121,6 +133,7 @@ S_API bool S_CALLTYPE SteamAPI_Init()
 
 S_API void S_CALLTYPE SteamAPI_Shutdown()
 {
+	RecordApiCall("SteamAPI_Shutdown");
 	{
 		std::lock_guard Lock(State().Mutex);
 		if (!State().bInitialised)
@@ -137,6 +150,7 @@ S_API void S_CALLTYPE SteamAPI_Shutdown()
 
 S_API void S_CALLTYPE SteamAPI_RunCallbacks()
 {
+	RecordApiCall("SteamAPI_RunCallbacks");
 	if (IsInitialised())
 	{
 		Calls().RunFrame();
@@ -145,6 +159,7 @@ S_API void S_CALLTYPE SteamAPI_RunCallbacks()
 
 S_API void S_CALLTYPE SteamAPI_RegisterCallResult(CCallbackBase* pCallback, SteamAPICall_t hAPICall)
 {
+	RecordApiCall("SteamAPI_RegisterCallResult");
 	if (pCallback && hAPICall != k_uAPICallInvalid)
 	{
 		Calls().Register(pCallback, hAPICall);
@@ -153,6 +168,7 @@ S_API void S_CALLTYPE SteamAPI_RegisterCallResult(CCallbackBase* pCallback, Stea
 
 S_API void S_CALLTYPE SteamAPI_UnregisterCallResult(CCallbackBase* pCallback, SteamAPICall_t hAPICall)
 {
+	RecordApiCall("SteamAPI_UnregisterCallResult");
 	if (pCallback && hAPICall != k_uAPICallInvalid)
 	{
 		Calls().Unregister(pCallback, hAPICall);
@@ -161,16 +177,19 @@ S_API void S_CALLTYPE SteamAPI_UnregisterCallResult(CCallbackBase* pCallback, St
 
 S_API HSteamPipe S_CALLTYPE SteamAPI_GetHSteamPipe()
 {
-	return IsInitialised() ? Pipe : 0;
+	RecordApiCall("SteamAPI_GetHSteamPipe");
+	return CurrentPipe();
 }
 
 S_API HSteamUser S_CALLTYPE SteamAPI_GetHSteamUser()
 {
-	return IsInitialised() ? User : 0;
+	RecordApiCall("SteamAPI_GetHSteamUser");
+	return CurrentUser();
 }
 
 S_API void* S_CALLTYPE SteamInternal_CreateInterface(const char* ver)
 {
+	RecordApiCall("SteamInternal_CreateInterface");
 	return ClientFor(ver);
 }
 
@@ -178,6 +197,7 @@ S_API void* S_CALLTYPE SteamInternal_CreateInterface(const char* ver)
 // lags behind the library's, and the context's address is returned.
 S_API void* S_CALLTYPE SteamInternal_ContextInit(void* pContextInitData)
 {
+	RecordApiCall("SteamInternal_ContextInit");
 	void** Block = static_cast<void**>(pContextInitData);
 	void* Context = Block + 2;
 	std::lock_guard Lock(ContextMutex);

@@ -1,5 +1,6 @@
 #include "SteamUgc.h"
 
+#include "ApiCalls.h"
 #include "Log.h"
 #include "Session.h"
 #include "Standin/Machine.h"
@@ -74,6 +75,22 @@ EResult CheckSubmission(AppId_t AppId, PublishedFileId_t ItemId, const std::stri
 	return Content != k_EResultOK || PreviewFile.empty() ? Content : CheckPreviewFile(PreviewFile, Why);
 }
 
+// Checks of the update's own fields, made after those of the item and its files.
+EResult CheckChanges(const ItemChanges& Changes, std::string& Why)
+{
+	if (Changes.ChangeNote.size() > MaxChangeNoteBytes)
+	{
+		Why = "the change note is longer than 8000 bytes";
+		return k_EResultInvalidParam;
+	}
+	if (Changes.Title && Changes.Title->empty())
+	{
+		Why = "the title is empty";
+		return k_EResultInvalidParam;
+	}
+	return k_EResultOK;
+}
+
 std::string FaultText(const Fault& Injected)
 {
 	return Injected.Kind == Fault::EKind::IoFailure ? "an I/O failure" : "result " + std::to_string(Injected.Code);
@@ -88,6 +105,7 @@ SteamUgc& Ugc()
 
 SteamAPICall_t SteamUgc::CreateItem(AppId_t nConsumerAppId, EWorkshopFileType eFileType)
 {
+	RecordApiCall("ISteamUGC::CreateItem");
 	ClientConfig Config;
 	if (!LoadRunningConfig("CreateItem", Config))
 	{
@@ -144,6 +162,7 @@ SteamAPICall_t SteamUgc::CreateItem(AppId_t nConsumerAppId, EWorkshopFileType eF
 
 UGCUpdateHandle_t SteamUgc::StartItemUpdate(AppId_t nConsumerAppId, PublishedFileId_t nPublishedFileID)
 {
+	RecordApiCall("ISteamUGC::StartItemUpdate");
 	ClientConfig Config;
 	if (!LoadRunningConfig("StartItemUpdate", Config) ||
 		IsRefused("StartItemUpdate", Config.FaultFor("StartItemUpdate")))
@@ -187,6 +206,7 @@ bool SteamUgc::Modify(UGCUpdateHandle_t Handle, std::string_view Operation, cons
 
 bool SteamUgc::SetItemTitle(UGCUpdateHandle_t handle, const char* pchTitle)
 {
+	RecordApiCall("ISteamUGC::SetItemTitle");
 	return Modify(handle, "SetItemTitle", [&](Update& Entry, std::string& Why) {
 		return CheckText(pchTitle, MaxTitleBytes, "the title", Why) && (Entry.Changes.Title = pchTitle, true);
 	});
@@ -194,6 +214,7 @@ bool SteamUgc::SetItemTitle(UGCUpdateHandle_t handle, const char* pchTitle)
 
 bool SteamUgc::SetItemDescription(UGCUpdateHandle_t handle, const char* pchDescription)
 {
+	RecordApiCall("ISteamUGC::SetItemDescription");
 	return Modify(handle, "SetItemDescription", [&](Update& Entry, std::string& Why) {
 		return CheckText(pchDescription, MaxDescriptionBytes, "the description", Why) &&
 			   (Entry.Changes.Description = pchDescription, true);
@@ -202,6 +223,7 @@ bool SteamUgc::SetItemDescription(UGCUpdateHandle_t handle, const char* pchDescr
 
 bool SteamUgc::SetItemMetadata(UGCUpdateHandle_t handle, const char* pchMetaData)
 {
+	RecordApiCall("ISteamUGC::SetItemMetadata");
 	return Modify(handle, "SetItemMetadata", [&](Update& Entry, std::string& Why) {
 		return CheckText(pchMetaData, MaxMetadataBytes, "the metadata", Why) &&
 			   (Entry.Changes.Metadata = pchMetaData, true);
@@ -210,6 +232,7 @@ bool SteamUgc::SetItemMetadata(UGCUpdateHandle_t handle, const char* pchMetaData
 
 bool SteamUgc::SetItemVisibility(UGCUpdateHandle_t handle, ERemoteStoragePublishedFileVisibility eVisibility)
 {
+	RecordApiCall("ISteamUGC::SetItemVisibility");
 	return Modify(handle, "SetItemVisibility", [&](Update& Entry, std::string& Why) {
 		if (eVisibility < k_ERemoteStoragePublishedFileVisibilityPublic ||
 			eVisibility > k_ERemoteStoragePublishedFileVisibilityPrivate)
@@ -224,6 +247,7 @@ bool SteamUgc::SetItemVisibility(UGCUpdateHandle_t handle, ERemoteStoragePublish
 
 bool SteamUgc::SetItemTags(UGCUpdateHandle_t updateHandle, const SteamParamStringArray_t* pTags)
 {
+	RecordApiCall("ISteamUGC::SetItemTags");
 	return Modify(updateHandle, "SetItemTags", [&](Update& Entry, std::string& Why) {
 		if (!pTags || pTags->m_nNumStrings < 0 || (pTags->m_nNumStrings > 0 && !pTags->m_ppStrings))
 		{
@@ -246,6 +270,7 @@ bool SteamUgc::SetItemTags(UGCUpdateHandle_t updateHandle, const SteamParamStrin
 
 bool SteamUgc::SetItemContent(UGCUpdateHandle_t handle, const char* pszContentFolder)
 {
+	RecordApiCall("ISteamUGC::SetItemContent");
 	return Modify(handle, "SetItemContent", [&](Update& Entry, std::string& Why) {
 		if (!pszContentFolder || !*pszContentFolder)
 		{
@@ -259,6 +284,7 @@ bool SteamUgc::SetItemContent(UGCUpdateHandle_t handle, const char* pszContentFo
 
 bool SteamUgc::SetItemPreview(UGCUpdateHandle_t handle, const char* pszPreviewFile)
 {
+	RecordApiCall("ISteamUGC::SetItemPreview");
 	return Modify(handle, "SetItemPreview", [&](Update& Entry, std::string& Why) {
 		if (!pszPreviewFile || !*pszPreviewFile)
 		{
@@ -293,6 +319,7 @@ void SteamUgc::Forget(UGCUpdateHandle_t Handle)
 // changes only when the result falls due, and only when all of it can land.
 SteamAPICall_t SteamUgc::SubmitItemUpdate(UGCUpdateHandle_t handle, const char* pchChangeNote)
 {
+	RecordApiCall("ISteamUGC::SubmitItemUpdate");
 	ClientConfig Config;
 	Update Entry;
 	if (!LoadRunningConfig("SubmitItemUpdate", Config) ||
@@ -318,10 +345,9 @@ SteamAPICall_t SteamUgc::SubmitItemUpdate(UGCUpdateHandle_t handle, const char* 
 	EResult Result = Injected.Kind == Fault::EKind::Result ? static_cast<EResult>(Injected.Code)
 														   : CheckSubmission(Entry.AppId, Entry.ItemId, Entry.ContentFolder,
 																			 Entry.PreviewFile, Config, Why);
-	if (Result == k_EResultOK && Entry.Changes.ChangeNote.size() > MaxChangeNoteBytes)
+	if (Result == k_EResultOK)
 	{
-		Why = "the change note is longer than 8000 bytes";
-		Result = k_EResultInvalidParam;
+		Result = CheckChanges(Entry.Changes, Why);
 	}
 	std::shared_ptr<StagedUpload> Upload;
 	if (Result == k_EResultOK && Injected.Kind == Fault::EKind::None &&
@@ -343,10 +369,17 @@ SteamAPICall_t SteamUgc::SubmitItemUpdate(UGCUpdateHandle_t handle, const char* 
 		Why = "fault: " + FaultText(Injected);
 	}
 
+	UploadCourse Course;
+	Course.SubmitTime = Clock::now();
+	Course.ContentBytes = Upload ? Upload->ContentBytes() : 0;
+	Course.PreviewBytes = Upload ? Upload->PreviewBytes() : 0;
+	Course.BytesPerSecond = Config.UploadBytesPerSecond;
+
 	const bool bIoFailure = Injected.Kind == Fault::EKind::IoFailure;
 	const bool bLegal = !Config.bLegalAgreementAccepted;
-	const CallQueue::Ticket Ticket =
-		Calls().Add(Config.ResultDelayFrames, [this, handle, Entry, Upload, Result, Why, bIoFailure, bLegal] {
+	const CallQueue::Ticket Ticket = Calls().Add(
+		Config.ResultDelayFrames,
+		[this, handle, Entry, Upload, Result, Why, bIoFailure, bLegal] {
 			SubmitItemUpdateResult_t Record = ZeroedRecord<SubmitItemUpdateResult_t>();
 			std::string Summary = Why;
 			if (!bIoFailure)
@@ -367,49 +400,42 @@ SteamAPICall_t SteamUgc::SubmitItemUpdate(UGCUpdateHandle_t handle, const char* 
 				LogWarning(Item + " not updated (result " + std::to_string(Record.m_eResult) + "): " + Summary);
 			}
 			return MakeOutcome(Record, bIoFailure);
-		});
+		},
+		Course.UploadEnd());
+	Course.DueFrame = Ticket.DueFrame;
+	Course.SubmitFrame = Ticket.DueFrame - static_cast<std::uint64_t>(std::max(Config.ResultDelayFrames, 1));
 	std::lock_guard Lock(Mutex);
 	auto It = Updates.find(handle);
 	if (It != Updates.end())
 	{
-		It->second.DueFrame = Ticket.DueFrame;
-		It->second.SubmitFrame = Ticket.DueFrame - static_cast<std::uint64_t>(std::max(Config.ResultDelayFrames, 1));
-		It->second.Bytes = Upload ? Upload->Bytes() : 0;
+		It->second.Course = Course;
 	}
 	return Ticket.Handle;
 }
 
-// The upload's statuses 1 to 5 are spread over the frames until its result; Invalid before the
-// submission and once the result has arrived.
+// Invalid before the submission and once the result has arrived; in between see UploadProgress.h.
 EItemUpdateStatus SteamUgc::GetItemUpdateProgress(UGCUpdateHandle_t handle, uint64* punBytesProcessed,
 												  uint64* punBytesTotal)
 {
-	std::uint64_t Processed = 0;
-	std::uint64_t Total = 0;
-	EItemUpdateStatus Status = k_EItemUpdateStatusInvalid;
+	RecordApiCall("ISteamUGC::GetItemUpdateProgress");
+	UploadProgress Progress;
 	{
 		std::lock_guard Lock(Mutex);
 		auto It = Updates.find(handle);
-		if (It != Updates.end() && It->second.bSubmitted)
+		if (It != Updates.end() && It->second.Course)
 		{
-			const Update& Entry = It->second;
-			const std::uint64_t Span = std::max<std::uint64_t>(Entry.DueFrame - Entry.SubmitFrame, 1);
-			const std::uint64_t Elapsed = std::min(Calls().Frame() - std::min(Calls().Frame(), Entry.SubmitFrame), Span - 1);
-			Status = static_cast<EItemUpdateStatus>(
-				std::min<std::uint64_t>(1 + Elapsed * 5 / Span, k_EItemUpdateStatusCommittingChanges));
-			Total = Entry.Bytes;
-			Processed = Total * Elapsed / Span;
+			Progress = It->second.Course->At(Calls().Frame(), Clock::now());
 		}
 	}
 	if (punBytesProcessed)
 	{
-		*punBytesProcessed = Processed;
+		*punBytesProcessed = Progress.Processed;
 	}
 	if (punBytesTotal)
 	{
-		*punBytesTotal = Total;
+		*punBytesTotal = Progress.Total;
 	}
-	return Status;
+	return Progress.Status;
 }
 
 void SteamUgc::Reset()

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "ClientConfig.h"
+#include "UploadProgress.h"
 #include "Workshop.h"
 #include "steam/isteamugc.h"
 
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string_view>
 
 namespace SteamStandin
@@ -41,9 +43,8 @@ private:
 		std::string PreviewFile;
 		std::vector<Fault> DeferredFaults; // of SetItem* calls, surfacing in the submission's result
 		bool bSubmitted = false;
-		std::uint64_t SubmitFrame = 0;
-		std::uint64_t DueFrame = 0;
-		std::uint64_t Bytes = 0;
+		std::optional<UploadCourse> Course; // from the submission's acceptance on
+
 	};
 	using Edit = std::function<bool(Update&, std::string& Why)>;
 

@@ -182,7 +182,7 @@ bool StagedUpload::CopyContent(const fs::path& Folder, std::string& Error)
 		return false;
 	}
 	bHasContent = true;
-	ByteCount += FolderBytes(Root / "content");
+	ContentByteCount = FolderBytes(Root / "content");
 	return true;
 }
 
@@ -197,7 +197,7 @@ bool StagedUpload::CopyPreview(const fs::path& File, std::string& Error)
 		return false;
 	}
 	Preview = Name;
-	ByteCount += fs::file_size(Root / Name, Code);
+	PreviewByteCount = fs::file_size(Root / Name, Code);
 	return true;
 }
 

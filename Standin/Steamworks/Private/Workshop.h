@@ -45,7 +45,8 @@ public:
 	const std::filesystem::path& Folder() const { return Root; }
 	bool HasContent() const { return bHasContent; }
 	const std::string& PreviewName() const { return Preview; } // empty: no preview
-	std::uint64_t Bytes() const { return ByteCount; }
+	std::uint64_t ContentBytes() const { return ContentByteCount; }
+	std::uint64_t PreviewBytes() const { return PreviewByteCount; }
 
 private:
 	explicit StagedUpload(std::filesystem::path InRoot) : Root(std::move(InRoot)) {}
@@ -53,7 +54,8 @@ private:
 	std::filesystem::path Root;
 	bool bHasContent = false;
 	std::string Preview;
-	std::uint64_t ByteCount = 0;
+	std::uint64_t ContentByteCount = 0;
+	std::uint64_t PreviewByteCount = 0;
 };
 
 namespace Workshop

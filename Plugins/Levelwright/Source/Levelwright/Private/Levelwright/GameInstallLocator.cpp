@@ -135,7 +135,8 @@ int32 ReadCookMarkerBuild(const FString& MarkerText)
 
 void FLevelwrightModule::LocateGameInstall()
 {
-	if (ISteamApps* Apps = SteamApps())
+	// Without its library there is no Steam to ask, and asking would end the editor.
+	if (ISteamApps* Apps = SteamDllHandle ? SteamApps() : nullptr)
 	{
 		char Folder[2048] = {};
 		const uint32 Written = Apps->GetAppInstallDir(SteamUtils()->GetAppID(), Folder, sizeof(Folder));

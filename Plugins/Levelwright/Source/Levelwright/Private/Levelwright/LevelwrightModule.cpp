@@ -1,12 +1,15 @@
 #include "Levelwright/LevelwrightModule.h"
 
+#include "Common/CustomMapNames.h"
 #include "Common/LevelwrightLog.h"
 #include "CoreGlobals.h"
 #include "HAL/FileManager.h"
 #include "HAL/PlatformMisc.h"
+#include "HAL/PlatformProcess.h"
 #include "Levelwright/LevelwrightStyle.h"
 #include "Misc/FileHelper.h"
 #include "Misc/MessageDialog.h"
+#include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
 #include "QRNInterface/QRNInterface.h"
 #include "UGCInterface/UGCInterface.h"
@@ -23,7 +26,14 @@ namespace
 {
 // The Steam API reads this file when it starts, and so takes this editor for the game Drovik.
 const TCHAR* SteamAppIdFile = TEXT("./steam_appid.txt");
-const TCHAR* DrovikAppId = TEXT("731904");
+
+// The engine links steam_api64 delay-loaded and stages the DLL in its third-party folder, which is not
+// on the editor's DLL search path: the first Steam call would end the editor unless the DLL has been
+// loaded from there first, as the engine's own Steam subsystem does.
+FString SteamDllFolder()
+{
+	return FPaths::EngineDir() + TEXT("Binaries/ThirdParty/Steamworks/Steamv139/Win64/");
+}
 
 // A commandlet (the cook this plugin starts) has nobody to answer a dialog, and a modal box there
 // would hang the cook the editor waits for: it logs what it would have shown instead.
@@ -56,8 +66,8 @@ FLevelwrightModule& FLevelwrightModule::Get()
 void FLevelwrightModule::StartupModule()
 {
 	UE_LOG(LevelwrightLog, Log, TEXT("Initializing Drovik's workshop editor plugin"));
-	FFileHelper::SaveStringToFile(DrovikAppId, SteamAppIdFile);
-	const bool bSteamAvailable = SteamAPI_Init();
+	FFileHelper::SaveStringToFile(FString::Printf(TEXT("%u"), CustomMapNames::DrovikAppId), SteamAppIdFile);
+	const bool bSteamAvailable = LoadSteamLibrary() && SteamAPI_Init();
 
 	WorkshopMap = nullptr;
 	QuarnMod = nullptr;
@@ -76,6 +86,22 @@ void FLevelwrightModule::StartupModule()
 
 	QuarnMod = new FQRNInterface();
 	DecideMode(bSteamAvailable);
+}
+
+bool FLevelwrightModule::LoadSteamLibrary()
+{
+	if (SteamDllHandle == nullptr)
+	{
+		const FString Folder = SteamDllFolder();
+		FPlatformProcess::PushDllDirectory(*Folder);
+		SteamDllHandle = FPlatformProcess::GetDllHandle(*(Folder + TEXT("steam_api64.dll")));
+		FPlatformProcess::PopDllDirectory(*Folder);
+	}
+	if (SteamDllHandle == nullptr)
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("Steam libraries not present at %s or failed to load!"), *SteamDllFolder());
+	}
+	return SteamDllHandle != nullptr;
 }
 
 void FLevelwrightModule::DecideMode(bool bSteamAvailable)

@@ -88,4 +88,11 @@ private:
 	bool PrepareWorkshopBuild(const TCHAR* BusyMessage, const TCHAR* NoInstallMessage);
 	// Back on the game thread after the submit job's cook and packs: hands the content to Steam.
 	void SubmitContent_GameThread(const FSubmitJob& Job);
+	// Loads steam_api64.dll from the engine's third-party folder; false (after an Error line) when it
+	// cannot be loaded, and then no Steam function may be called.
+	bool LoadSteamLibrary();
+
+	// steam_api64.dll, loaded at start-up; null when it could not be. Never freed: Steam is never
+	// shut down, and its results may still be pumped after this module has gone.
+	void* SteamDllHandle = nullptr;
 };
