@@ -1,5 +1,6 @@
 // UE4Editor.exe, the stand-in: "UE4Editor.exe <Project.uproject> [-script=<file>] [-machine=<dir>]"
-// runs a headless editor script; with "-run=cook" it is the cook commandlet.
+// runs a headless editor script; with "-run=cook" it is the cook commandlet; "UE4Editor.exe -CookWorker=<s>"
+// is the worker a slowed cook runs beside it (Cook/SlowCook.h).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "Cook/CookCommandlet.h"
+#include "Cook/SlowCook.h"
 #include "EditorSession.h"
 #include "Script/ScriptRunner.h"
 #include "Services/EditorServices.h"
@@ -100,6 +102,10 @@ int RunEditor(const FLaunch& Launch)
 
 int main(int Argc, char** Argv)
 {
+	if (Argc == 2 && Standin::Editor::Cook::IsCookWorkerSwitch(Argv[1]))
+	{
+		return Standin::Editor::Cook::RunCookWorker(Argv[1]);
+	}
 	std::error_code Error;
 	FLaunch Launch;
 	Launch.StartFolder = fs::current_path(Error);

@@ -4,77 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "EditorProcess.h"
+#include "CookTestSupport.h"
 #include "PluginTestFixture.h"
-#include "TestEnvironment.h"
 
 namespace fs = std::filesystem;
 using namespace LevelwrightTest;
-
-namespace
-{
-const std::string PcPlatforms = "-targetplatform=WindowsNoEditor+LinuxServer";
-
-class FCookTest : public ::testing::Test
-{
-protected:
-	FTempDir Temp;
-	FTestMachine Machine{Temp.Path() / "machine"};
-	FTestProject Project{Temp.Path() / "Project"};
-	FTestEngine Engine{Temp.Path()};
-
-	void SetUp() override
-	{
-		// The cook is under test, not the plugin's start-up inside it.
-		fs::remove(Project.Dir() / "Plugins" / "Levelwright");
-	}
-
-	// A map referencing a crate (by "References"), a logo texture (by a property) and an engine
-	// asset outside /Game.
-	void WriteSmallProject(const std::string& Title = "Arena")
-	{
-		Project.WritePackage("/Game/Maps/Arena",
-							 R"({"Class": "World", "Properties": {"Title": ")" + Title +
-								 R"(", "Logo": "/Game/Textures/Logo.Logo"}, "References": ["/Game/Props/Crate", "/Engine/BasicShapes/Cube"]})",
-							 true);
-		Project.WritePackage("/Game/Props/Crate", R"({"Class": "StaticMesh", "Properties": {"Triangles": 12, "Scale": 1.5}})");
-		Project.WritePackage("/Game/Textures/Logo", R"({"Class": "Texture2D", "Properties": {"Source": "Logo.png"}})");
-		WriteFile(Project.Dir() / "Content" / "Textures" / "Logo.png", MakePng(4, 2, 0x3366CCFFu));
-		Project.WritePackage("/Game/Unused/Thing", R"({"Class": "StaticMesh"})");
-	}
-
-	FProcessResult Cook(const std::string& Map, const std::string& Platforms = PcPlatforms)
-	{
-		return RunCook(Engine, Project, {Platforms, "-UnVersioned", "-map=" + Map});
-	}
-
-	fs::path Cooked(const std::string& Platform) const { return Project.Dir() / "Saved" / "Cooked" / Platform / "Drovik" / "Content"; }
-};
-
-// Every file below Folder with its bytes, by relative path.
-std::map<std::string, std::string> ReadTree(const fs::path& Folder)
-{
-	std::map<std::string, std::string> Files;
-	for (const fs::directory_entry& Entry : fs::recursive_directory_iterator(Folder))
-	{
-		if (Entry.is_regular_file())
-		{
-			Files[fs::relative(Entry.path(), Folder).generic_string()] = ReadFile(Entry.path());
-		}
-	}
-	return Files;
-}
-
-std::vector<std::string> Names(const std::map<std::string, std::string>& Files)
-{
-	std::vector<std::string> Result;
-	for (const auto& [Name, Bytes] : Files)
-	{
-		Result.push_back(Name);
-	}
-	return Result;
-}
-} // namespace
 
 TEST_F(FCookTest, CooksTheMapAndWhatItReferencesForEachPlatform)
 {
@@ -184,25 +118,71 @@ TEST_F(FCookTest, ThePluginStartsInTheCookProcessToo)
 	EXPECT_TRUE(fs::exists(Cooked("LinuxServer") / "Maps" / "Arena.umap"));
 }
 
+TEST_F(FCookTest, AFullCookDeletesTheFoldersOfItsPlatformsBeforeItCooks)
+{
+	WriteSmallProject();
+	const fs::path ClientLeftover = Cooked("WindowsNoEditor") / "CustomMaps" / "UGC2000000001" / "Old" / "Gone.uasset";
+	const fs::path ServerLeftover = CookedDir() / "LinuxServer" / "Notes.txt";
+	const fs::path OtherPlatform = Cooked("Android_ASTC") / "Maps" / "Arena.umap";
+	const fs::path JobOutput = CookedDir() / "Workshop" / "WindowsNoEditor.pak";
+	for (const fs::path& File : {ClientLeftover, ServerLeftover, OtherPlatform, JobOutput})
+	{
+		WriteFile(File, "left by an earlier cook");
+	}
+
+	const FProcessResult Result = Cook("/Game/Maps/Arena");
+
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
+	const std::vector<std::string> Deleting = Result.LinesWith("Full cook: deleting");
+	EXPECT_EQ(Deleting, (std::vector<std::string>{"LogCook: Display: Full cook: deleting the cooked folder " + (CookedDir() / "WindowsNoEditor").generic_string(),
+												   "LogCook: Display: Full cook: deleting the cooked folder " + (CookedDir() / "LinuxServer").generic_string()}))
+		<< Result.Output;
+	EXPECT_LT(Result.Output.find("Full cook: deleting"), Result.Output.find("LogCook: Display: Cooked "));
+	EXPECT_TRUE(Result.Has("LogCook: Display: Full cook of WindowsNoEditor: cooked 3 packages")) << Result.Output;
+	// Each platform folder holds what a cook into an empty project writes, and no empty folder.
+	EXPECT_EQ(Names(ReadTree(CookedDir() / "WindowsNoEditor")),
+			  (std::vector<std::string>{"Drovik/Content/Maps/Arena.uexp", "Drovik/Content/Maps/Arena.umap", "Drovik/Content/Props/Crate.uasset",
+										"Drovik/Content/Props/Crate.uexp", "Drovik/Content/Textures/Logo.uasset", "Drovik/Content/Textures/Logo.ubulk",
+										"Drovik/Content/Textures/Logo.uexp"}));
+	EXPECT_FALSE(fs::exists(Cooked("WindowsNoEditor") / "CustomMaps"));
+	EXPECT_FALSE(fs::exists(ServerLeftover));
+	// Only the platforms of this cook: another platform's tree and the build jobs' folder stay.
+	EXPECT_EQ(ReadFile(OtherPlatform), "left by an earlier cook");
+	EXPECT_EQ(ReadFile(JobOutput), "left by an earlier cook");
+}
+
 struct FFailingCook
 {
 	const char* Name;
 	std::vector<std::string> Switches;
 	std::string ErrorText; // expected in a LogCook: Error line
+	// The engine checks its command line, then deletes the platforms' folders, then reads packages:
+	// a cook that fails after its checks has already deleted what an earlier cook left.
+	bool bPassesItsChecks;
 };
+
+void PrintTo(const FFailingCook& Cook, std::ostream* Stream)
+{
+	*Stream << Cook.Name;
+}
 
 class FCookFailureTest : public FCookTest, public ::testing::WithParamInterface<FFailingCook>
 {
+protected:
+	void WriteProjectWithFaults()
+	{
+		WriteSmallProject();
+		Project.WritePackage("/Game/Maps/Broken", R"({"Class": "World", "References": ["/Game/Props/Gone"]})", true);
+		Project.WritePackage("/Game/Maps/Garbled", R"({"Class": "World", "Properties": )", true);
+		Project.WritePackage("/Game/Maps/Escape", R"({"Class": "World", "References": ["/Game/../../etc/passwd"]})", true);
+		Project.WritePackage("/Game/Maps/NoImage", R"({"Class": "World", "References": ["/Game/Textures/Blank"]})", true);
+		Project.WritePackage("/Game/Textures/Blank", R"({"Class": "Texture2D", "Properties": {"Source": "Blank.png"}})");
+	}
 };
 
 TEST_P(FCookFailureTest, FailsWithErrorLinesAndWritesNothing)
 {
-	WriteSmallProject();
-	Project.WritePackage("/Game/Maps/Broken", R"({"Class": "World", "References": ["/Game/Props/Gone"]})", true);
-	Project.WritePackage("/Game/Maps/Garbled", R"({"Class": "World", "Properties": )", true);
-	Project.WritePackage("/Game/Maps/Escape", R"({"Class": "World", "References": ["/Game/../../etc/passwd"]})", true);
-	Project.WritePackage("/Game/Maps/NoImage", R"({"Class": "World", "References": ["/Game/Textures/Blank"]})", true);
-	Project.WritePackage("/Game/Textures/Blank", R"({"Class": "Texture2D", "Properties": {"Source": "Blank.png"}})");
+	WriteProjectWithFaults();
 	const FProcessResult Result = RunCook(Engine, Project, GetParam().Switches);
 	EXPECT_NE(Result.ExitCode, 0);
 	bool bFound = false;
@@ -214,16 +194,28 @@ TEST_P(FCookFailureTest, FailsWithErrorLinesAndWritesNothing)
 	EXPECT_FALSE(fs::exists(Project.Dir() / "Saved" / "Cooked"));
 }
 
+TEST_P(FCookFailureTest, AnEarlierCookIsDeletedOnlyOnceTheChecksPassed)
+{
+	WriteProjectWithFaults();
+	ASSERT_EQ(Cook("/Game/Maps/Arena").ExitCode, 0);
+	const FProcessResult Result = RunCook(Engine, Project, GetParam().Switches);
+	EXPECT_NE(Result.ExitCode, 0);
+	EXPECT_EQ(Result.Has("Full cook: deleting"), GetParam().bPassesItsChecks) << Result.Output;
+	EXPECT_EQ(fs::exists(CookedDir() / "WindowsNoEditor"), !GetParam().bPassesItsChecks);
+	EXPECT_EQ(fs::exists(CookedDir() / "LinuxServer"), !GetParam().bPassesItsChecks);
+}
+
 INSTANTIATE_TEST_SUITE_P(
 	Cook, FCookFailureTest,
-	::testing::Values(FFailingCook{"MissingMap", {PcPlatforms, "-map=/Game/Maps/Nowhere"}, "/Game/Maps/Nowhere"},
-					  FFailingCook{"MissingReference", {PcPlatforms, "-map=/Game/Maps/Broken"}, "/Game/Props/Gone (referenced by /Game/Maps/Broken)"},
-					  FFailingCook{"EmptyMap", {PcPlatforms, "-UnVersioned", "-map="}, "-map= names no map"},
-					  FFailingCook{"NoMap", {PcPlatforms}, "No map given"},
-					  FFailingCook{"NoPlatform", {"-map=/Game/Maps/Arena"}, "No target platform"},
-					  FFailingCook{"EmptyPlatform", {"-targetplatform=WindowsNoEditor+", "-map=/Game/Maps/Arena"}, "Invalid target platform"},
-					  FFailingCook{"MalformedPackage", {PcPlatforms, "-map=/Game/Maps/Garbled"}, "malformed"},
-					  FFailingCook{"ReferenceOutOfContent", {PcPlatforms, "-map=/Game/Maps/Escape"}, "Malformed package name"},
-					  FFailingCook{"MapThatIsNoWorld", {PcPlatforms, "-map=/Game/Props/Crate"}, "not a World"},
-					  FFailingCook{"MissingTextureSource", {PcPlatforms, "-map=/Game/Maps/NoImage"}, "Blank.png"}),
+	::testing::Values(FFailingCook{"MissingMap", {PcPlatforms, "-map=/Game/Maps/Nowhere"}, "/Game/Maps/Nowhere", true},
+					  FFailingCook{"MissingReference", {PcPlatforms, "-map=/Game/Maps/Broken"}, "/Game/Props/Gone (referenced by /Game/Maps/Broken)", true},
+					  FFailingCook{"EmptyMap", {PcPlatforms, "-UnVersioned", "-map="}, "-map= names no map", false},
+					  FFailingCook{"NoMap", {PcPlatforms}, "No map given", false},
+					  FFailingCook{"NoPlatform", {"-map=/Game/Maps/Arena"}, "No target platform", false},
+					  FFailingCook{"EmptyPlatform", {"-targetplatform=WindowsNoEditor+", "-map=/Game/Maps/Arena"}, "Invalid target platform", false},
+					  FFailingCook{"MapOutsideGame", {PcPlatforms, "-map=/Engine/Maps/Entry"}, "is not a package below /Game", false},
+					  FFailingCook{"MalformedPackage", {PcPlatforms, "-map=/Game/Maps/Garbled"}, "malformed", true},
+					  FFailingCook{"ReferenceOutOfContent", {PcPlatforms, "-map=/Game/Maps/Escape"}, "Malformed package name", true},
+					  FFailingCook{"MapThatIsNoWorld", {PcPlatforms, "-map=/Game/Props/Crate"}, "not a World", true},
+					  FFailingCook{"MissingTextureSource", {PcPlatforms, "-map=/Game/Maps/NoImage"}, "Blank.png", true}),
 	[](const ::testing::TestParamInfo<FFailingCook>& Info) { return std::string(Info.param.Name); });

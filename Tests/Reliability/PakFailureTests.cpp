@@ -1,6 +1,6 @@
 // Failed packs and cooks inside the plugin's jobs: a write-protected or full game install, a
-// read-only staged pak, a full project disk, a cooked file the packer may not read, a read-only
-// Workshop content folder, tools that die of a signal. The job ends with its Error lines, the window
+// read-only staged pak, a full project disk, a cooked file the packer may not read, a cooked folder the
+// cook may not clear, a read-only Workshop content folder, tools that die of a signal. The job ends with its Error lines, the window
 // shows its buttons again, and the paks made before stay as they were.
 #include <algorithm>
 #include <cstdlib>
@@ -41,6 +41,18 @@ protected:
 	{
 		EXPECT_EQ(ReadFile(StagedPak()), OlderPak);
 		EXPECT_EQ(PaksFolderFiles(), std::vector<std::string>{"pakchunk_workshop_stage.pak"});
+	}
+
+	// Replaces the test's UE4Editor.exe with a script that runs the real one under the same name (so the
+	// engine folder stays the test's own) and then makes File unreadable, as a scanner holding a freshly
+	// cooked file would.
+	void MakeCookLeaveUnreadable(const fs::path& File)
+	{
+		const fs::path Program = Engine.BinariesDir() / "UE4Editor.exe";
+		fs::remove(Program);
+		WriteFile(Program, "#!/bin/bash\n(exec -a \"$0\" '" + (BuiltBinariesDir() / "UE4Editor.exe").string() + "' \"$@\") || exit $?\nchmod 000 '" +
+							   File.string() + "'\n");
+		fs::permissions(Program, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec, fs::perm_options::add);
 	}
 
 	// Replaces one of the test's engine tools with a script that prints a line and kills itself.
@@ -150,23 +162,45 @@ TEST_F(FPakFailureTest, AnUnreadableCookedFileFailsTheStagedPackAndKeepsTheOlder
 {
 	StartWorkshopProject();
 	WriteFile(StagedPak(), OlderPak);
+	// The cook clears its folder first, so the unreadable file must come from the cook itself.
+	const fs::path Unreadable = CookedMapDir("WindowsNoEditor", "UGC2000000001") / "Props" / "Crate.uexp";
+	MakeCookLeaveUnreadable(Unreadable);
 	{
 		FUnprivilegedScope Unprivileged(Temp.Path());
-		// A file an earlier cook left in the map's cooked folder (the cook does not clear it), which the
-		// packer may not read: the list names it, so the pack must fail rather than leave it out.
-		const fs::path Stale = CookedMapDir("WindowsNoEditor", "UGC2000000001") / "Stale.uexp";
-		WriteFile(Stale, "left by an earlier cook");
-		fs::permissions(Stale, fs::perms::none);
 		Stage();
 	}
+	fs::permissions(Unreadable, fs::perms::owner_read, fs::perm_options::add);
 	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Pak command returned non-zero value: 1 \n"));
 	const std::vector<std::string> Lines = LogLines();
 	const auto Reason = std::find_if(Lines.begin(), Lines.end(), [](const std::string& Line) {
 		return Line.find("LogPakFile: Error: Failed to collect files to add to pak file: unable to read source file") != std::string::npos;
 	});
 	ASSERT_NE(Reason, Lines.end());
-	EXPECT_THAT(*Reason, HasSubstr("Stale.uexp")) << "the packer names the file it could not read";
+	EXPECT_THAT(*Reason, HasSubstr("Crate.uexp")) << "the packer names the file it could not read";
 	EXPECT_FALSE(LogHas("Successfully"));
+	ExpectOlderPakAlone();
+}
+
+TEST_F(FPakFailureTest, ACookThatCannotClearItsFolderFailsAndNothingIsPacked)
+{
+	StartWorkshopProject();
+	WriteFile(StagedPak(), OlderPak);
+	// An earlier cook's folder with a sub-folder whose entries may not be deleted.
+	const fs::path Locked = CookedMapDir("WindowsNoEditor", "UGC2000000001") / "Locked";
+	WriteFile(Locked / "Arena.umap", "an earlier cook");
+	const fs::path ServerFile = CookedMapDir("LinuxServer", "UGC2000000001") / "Arena.umap";
+	WriteFile(ServerFile, "an earlier cook");
+	{
+		FUnprivilegedScope Unprivileged(Temp.Path(), {Locked});
+		Stage();
+	}
+	const std::string Folder = (SavedDir() / "Cooked" / "WindowsNoEditor").generic_string();
+	EXPECT_TRUE(LogHas("LogCook: Display: Full cook: deleting the cooked folder " + Folder));
+	EXPECT_TRUE(LogHas("LogCook: Error: Cannot delete the cooked folder of WindowsNoEditor: ")) << "the cook says why it failed";
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Cook command returned non-zero value: 1 \n"));
+	EXPECT_TRUE(HasLine("LevelwrightLog: Error: Cooked content is needed for staging!"));
+	EXPECT_FALSE(LogHas("Pak command"));
+	EXPECT_EQ(ReadFile(ServerFile), "an earlier cook") << "the cook stops at the first folder it cannot delete";
 	ExpectOlderPakAlone();
 }
 

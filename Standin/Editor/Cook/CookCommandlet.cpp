@@ -4,12 +4,15 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <optional>
+#include <set>
 
+#include "Cook/CookLog.h"
+#include "Cook/CookOptions.h"
 #include "Cook/CookPackages.h"
 #include "Cook/CookedFormat.h"
+#include "Cook/CookedTree.h"
 #include "Cook/PngImage.h"
-#include "Standin/Log.h"
+#include "Cook/SlowCook.h"
 #include "Standin/Machine.h"
 
 namespace Standin::Editor
@@ -19,86 +22,14 @@ namespace
 namespace fs = std::filesystem;
 using namespace Cook;
 
-void Display(const std::string& Message)
+// What one platform of the cook writes, and (iterative cooks) keeps and removes.
+struct FPlatformCook
 {
-	Log::WriteRawLine("LogCook: Display: " + Message);
-}
-
-void Warning(const std::string& Message)
-{
-	Log::WriteRawLine("LogCook: Warning: " + Message);
-}
-
-void Error(const std::string& Message)
-{
-	Log::WriteRawLine("LogCook: Error: " + Message);
-}
-
-std::vector<std::string> SplitPlus(const std::string& Text)
-{
-	std::vector<std::string> Parts;
-	size_t Start = 0;
-	for (;;)
-	{
-		const size_t Plus = Text.find('+', Start);
-		Parts.push_back(Text.substr(Start, Plus - Start));
-		if (Plus == std::string::npos)
-		{
-			return Parts;
-		}
-		Start = Plus + 1;
-	}
-}
-
-// A platform name becomes a folder name: any non-empty name without separators or dots-only parts.
-bool IsPlatformName(const std::string& Name)
-{
-	return !Name.empty() && Name != "." && Name != ".." && Name.find_first_of("/\\:") == std::string::npos;
-}
-
-bool ReadPlatforms(const FEditorCommandLine& CommandLine, std::vector<std::string>& OutPlatforms)
-{
-	const std::optional<std::string> Value = CommandLine.GetValue("targetplatform");
-	if (!Value || Value->empty())
-	{
-		Error("No target platform given (-targetplatform=Platform1+Platform2)");
-		return false;
-	}
-	for (const std::string& Platform : SplitPlus(*Value))
-	{
-		if (!IsPlatformName(Platform))
-		{
-			Error("Invalid target platform '" + Platform + "' in -targetplatform=" + *Value);
-			return false;
-		}
-		if (std::find(OutPlatforms.begin(), OutPlatforms.end(), Platform) == OutPlatforms.end())
-		{
-			OutPlatforms.push_back(Platform);
-		}
-	}
-	return true;
-}
-
-bool ReadMaps(const FEditorCommandLine& CommandLine, std::vector<std::string>& OutMaps)
-{
-	const std::optional<std::string> Value = CommandLine.GetValue("map");
-	if (!Value || Value->empty())
-	{
-		Error(Value ? "-map= names no map" : "No map given (-map=/Game/...); the stand-in cooks only named maps");
-		return false;
-	}
-	for (const std::string& Map : SplitPlus(*Value))
-	{
-		const std::string Name = ToPackageName(Map);
-		if (!IsGamePackageName(Name))
-		{
-			Error("Map '" + Map + "' is not a package below /Game");
-			return false;
-		}
-		OutMaps.push_back(Name);
-	}
-	return true;
-}
+	std::string Platform;
+	fs::path PlatformDir;  // Saved/Cooked/<Platform>
+	fs::path ContentDir;   // PlatformDir/<Project>/Content
+	FIterativePlan Plan;   // ToCook is every package for a full cook
+};
 
 // The maps and every package of the always-cooked folders.
 std::vector<std::string> CookRoots(const fs::path& ProjectDir, const std::vector<std::string>& Maps)
@@ -131,23 +62,30 @@ bool CheckMapsAreWorlds(const FCookSet& Set, const std::vector<std::string>& Map
 	return bOk;
 }
 
-bool DecodeTextures(const FCookSet& Set, std::map<std::string, FBgraImage>& OutTextures)
+// Decodes the image of every texture some platform cooks.
+bool DecodeTextures(const FCookSet& Set, const std::vector<FPlatformCook>& Cooks, std::map<std::string, FBgraImage>& OutTextures)
 {
-	bool bOk = true;
-	for (const FCookPackage& Package : Set.Packages)
+	std::set<size_t> Indexes;
+	for (const FPlatformCook& Cook : Cooks)
 	{
+		Indexes.insert(Cook.Plan.ToCook.begin(), Cook.Plan.ToCook.end());
+	}
+	bool bOk = true;
+	for (const size_t Index : Indexes)
+	{
+		const FCookPackage& Package = Set.Packages[Index];
 		if (Package.Class != "Texture2D")
 		{
 			continue;
 		}
-		const auto Source = Package.Properties.find("Source");
+		const fs::path Image = TextureImageFile(Package);
 		std::string Message;
-		if (Source == Package.Properties.end() || !Source->is_string() || Source->get_ref<const std::string&>().empty())
+		if (Image.empty())
 		{
 			Error("Texture " + Package.Name + " names no \"Source\" image");
 			bOk = false;
 		}
-		else if (!DecodePngFile(Package.SourceFile.parent_path() / Source->get<std::string>(), OutTextures[Package.Name], Message))
+		else if (!DecodePngFile(Image, OutTextures[Package.Name], Message))
 		{
 			Error("Texture " + Package.Name + ": " + Message);
 			bOk = false;
@@ -156,56 +94,135 @@ bool DecodeTextures(const FCookSet& Set, std::map<std::string, FBgraImage>& OutT
 	return bOk;
 }
 
+// Written beside the file and renamed over it, so that a cook killed half-way never leaves a cut
+// file that a later iterative cook would take for current.
 bool WriteBytes(const fs::path& File, const std::vector<uint8_t>& Bytes)
 {
-	std::error_code Ignored;
-	fs::create_directories(File.parent_path(), Ignored);
+	std::error_code Error;
+	fs::create_directories(File.parent_path(), Error);
 	if (Machine::IsWriteRefused(File))
 	{
-		Error("Cannot write " + File.generic_string() + ": the disk is full");
+		Cook::Error("Cannot write " + File.generic_string() + ": the disk is full");
 		return false;
 	}
-	std::ofstream Stream(File, std::ios::binary | std::ios::trunc);
+	const fs::path Partial = fs::path(File.string() + ".partial");
+	std::ofstream Stream(Partial, std::ios::binary | std::ios::trunc);
 	Stream.write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
 	Stream.close();
-	if (!Stream)
+	if (Stream)
 	{
-		Error("Cannot write " + File.generic_string());
+		fs::rename(Partial, File, Error);
+	}
+	if (!Stream || Error)
+	{
+		fs::remove(Partial, Error);
+		Cook::Error("Cannot write " + File.generic_string());
 		return false;
 	}
 	return true;
 }
 
-bool WritePlatform(const fs::path& PlatformContentDir, const std::string& Platform, const FCookSet& Set,
-				   const std::map<std::string, FBgraImage>& Textures)
+bool WritePackages(const FPlatformCook& Cook, const FCookSet& Set, const std::map<std::string, FBgraImage>& Textures)
 {
-	for (const FCookPackage& Package : Set.Packages)
+	for (const size_t Index : Cook.Plan.ToCook)
 	{
+		const FCookPackage& Package = Set.Packages[Index];
 		const auto Texture = Textures.find(Package.Name);
-		const FCookedPackage Cooked = SerializeCookedPackage(Package, Texture == Textures.end() ? nullptr : &Texture->second, Platform);
-		const fs::path Base = PlatformContentDir / Package.Name.substr(std::string_view("/Game/").size());
-		const auto WithExtension = [&Base](const std::string& Extension) { return fs::path(Base.string() + Extension); };
-		if (!WriteBytes(WithExtension(Cooked.Extension), Cooked.Header) || !WriteBytes(WithExtension(".uexp"), Cooked.Exports) ||
-			(Cooked.bHasBulk && !WriteBytes(WithExtension(".ubulk"), Cooked.Bulk)))
+		const FCookedPackage Cooked = SerializeCookedPackage(Package, Texture == Textures.end() ? nullptr : &Texture->second, Cook.Platform);
+		const std::vector<std::string> Names = CookedFileNames(Package, Cook.Platform);
+		const std::vector<const std::vector<uint8_t>*> Contents{&Cooked.Header, &Cooked.Exports, &Cooked.Bulk};
+		for (size_t File = 0; File < Names.size(); ++File)
 		{
+			if (!WriteBytes(Cook.ContentDir / Names[File], *Contents[File]))
+			{
+				return false;
+			}
+		}
+		Display("Cooked " + Package.Name + " for " + Cook.Platform);
+	}
+	return true;
+}
+
+// A full cook starts from nothing: the engine deletes each target platform's folder before it cooks.
+bool ClearPlatformFolders(const std::vector<FPlatformCook>& Cooks)
+{
+	for (const FPlatformCook& Cook : Cooks)
+	{
+		Display("Full cook: deleting the cooked folder " + Cook.PlatformDir.generic_string());
+		std::string Message;
+		if (!ClearPlatformFolder(Cook.PlatformDir, Message))
+		{
+			Error("Cannot delete the cooked folder of " + Cook.Platform + ": " + Message);
 			return false;
 		}
-		Display("Cooked " + Package.Name + " for " + Platform);
 	}
+	return true;
+}
+
+bool PlanCooks(const FCookSet& Set, bool bIterate, std::vector<FPlatformCook>& Cooks)
+{
+	const std::vector<fs::file_time_type> SourceTimes = bIterate ? LatestSourceTimes(Set) : std::vector<fs::file_time_type>();
+	for (FPlatformCook& Cook : Cooks)
+	{
+		if (!bIterate)
+		{
+			Cook.Plan.ToCook.resize(Set.Packages.size());
+			for (size_t Index = 0; Index < Set.Packages.size(); ++Index)
+			{
+				Cook.Plan.ToCook[Index] = Index;
+			}
+			continue;
+		}
+		std::string Message;
+		if (!PlanIterativeCook(Cook.PlatformDir, Cook.ContentDir, Cook.Platform, Set, SourceTimes, Cook.Plan, Message))
+		{
+			Error("Iterative cook of " + Cook.Platform + ": " + Message);
+			return false;
+		}
+	}
+	return true;
+}
+
+bool WritePlatform(const FPlatformCook& Cook, const FCookSet& Set, const std::map<std::string, FBgraImage>& Textures, bool bIterate)
+{
+	std::string Message;
+	if (!RemoveStale(Cook.Plan, Message))
+	{
+		Error("Cannot remove a stale cooked file: " + Message);
+		return false;
+	}
+	if (!WritePackages(Cook, Set, Textures))
+	{
+		return false;
+	}
+	const std::string Cooked = std::to_string(Cook.Plan.ToCook.size());
+	Display(bIterate ? "Iterative cook of " + Cook.Platform + ": kept " + Count(Cook.Plan.KeptCount, "package") + ", cooked " + Cooked +
+						   ", removed " + Count(Cook.Plan.StaleFiles.size(), "file")
+					 : "Full cook of " + Cook.Platform + ": cooked " + Count(Cook.Plan.ToCook.size(), "package"));
 	return true;
 }
 
 bool CookProject(const FLaunch& Launch)
 {
-	std::vector<std::string> Platforms;
-	std::vector<std::string> Maps;
-	if (!ReadPlatforms(Launch.CommandLine, Platforms) || !ReadMaps(Launch.CommandLine, Maps))
+	FCookOptions Options;
+	FSlowCook Slow;
+	if (!ReadCookOptions(Launch.CommandLine, Options) || !Slow.ReadSetting() || !Slow.Start())
 	{
 		return false;
 	}
 	const fs::path ProjectDir = Launch.ProjectFile.parent_path();
 	const std::string ProjectName = Launch.ProjectFile.stem().string();
-	const FCookSet Set = CollectCookSet(ProjectDir / "Content", CookRoots(ProjectDir, Maps));
+	std::vector<FPlatformCook> Cooks;
+	for (const std::string& Platform : Options.Platforms)
+	{
+		const fs::path PlatformDir = ProjectDir / "Saved" / "Cooked" / Platform;
+		Cooks.push_back({Platform, PlatformDir, PlatformDir / ProjectName / "Content", {}});
+	}
+	if (!Options.bIterate && !ClearPlatformFolders(Cooks))
+	{
+		return false;
+	}
+	const FCookSet Set = CollectCookSet(ProjectDir / "Content", CookRoots(ProjectDir, Options.Maps));
 	for (const std::string& Skipped : Set.Skipped)
 	{
 		Display("Skipping " + Skipped + ": not below /Game");
@@ -215,19 +232,20 @@ bool CookProject(const FLaunch& Launch)
 		Error(Message);
 	}
 	std::map<std::string, FBgraImage> Textures;
-	if (!Set.Errors.empty() || !CheckMapsAreWorlds(Set, Maps) || !DecodeTextures(Set, Textures))
+	if (!Set.Errors.empty() || !CheckMapsAreWorlds(Set, Options.Maps) || !PlanCooks(Set, Options.bIterate, Cooks) || !DecodeTextures(Set, Cooks, Textures))
 	{
 		return false;
 	}
-	Display("Cooking " + std::to_string(Set.Packages.size()) + " package(s) for " + std::to_string(Platforms.size()) + " platform(s)");
-	for (const std::string& Platform : Platforms)
+	Display("Cooking " + std::to_string(Set.Packages.size()) + " package(s) for " + std::to_string(Cooks.size()) + " platform(s)");
+	Slow.WaitOut();
+	for (const FPlatformCook& Cook : Cooks)
 	{
-		const fs::path PlatformContentDir = ProjectDir / "Saved" / "Cooked" / Platform / ProjectName / "Content";
-		if (!WritePlatform(PlatformContentDir, Platform, Set, Textures))
+		if (!WritePlatform(Cook, Set, Textures, Options.bIterate))
 		{
 			return false;
 		}
 	}
+	Slow.Stop();
 	Display("Cook complete: " + std::to_string(Set.Packages.size()) + " package(s)");
 	return true;
 }

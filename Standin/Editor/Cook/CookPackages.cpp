@@ -103,6 +103,16 @@ bool ParsePackage(const std::string& Text, FCookPackage& OutPackage, std::string
 }
 } // namespace
 
+fs::path TextureImageFile(const FCookPackage& Package)
+{
+	const auto Source = Package.Properties.find("Source");
+	if (Package.Class != "Texture2D" || Source == Package.Properties.end() || !Source->is_string() || Source->get_ref<const std::string&>().empty())
+	{
+		return {};
+	}
+	return Package.SourceFile.parent_path() / Source->get<std::string>();
+}
+
 std::string ToPackageName(std::string_view ObjectPath)
 {
 	const size_t Slash = ObjectPath.rfind('/');

@@ -22,6 +22,10 @@ struct FCookPackage
 	std::vector<std::string> Imports;
 };
 
+// The image a Texture2D's "Source" property names, beside its package file; empty when the package
+// names none (or is no texture).
+std::filesystem::path TextureImageFile(const FCookPackage& Package);
+
 // "/Game/A/B.B" or "/Game/A/B.B:Sub" -> "/Game/A/B".
 std::string ToPackageName(std::string_view ObjectPath);
 

@@ -102,6 +102,16 @@ public:
 private:
 	std::vector<uint8_t>& Bytes;
 };
+
+std::string HeaderExtension(const FCookPackage& Package)
+{
+	return Package.Class == "World" ? ".umap" : ".uasset";
+}
+
+bool HasBulk(const FCookPackage& Package, std::string_view Platform)
+{
+	return Package.Class == "Texture2D" && !IsServerPlatform(Platform);
+}
 } // namespace
 
 bool IsServerPlatform(std::string_view Platform)
@@ -109,11 +119,22 @@ bool IsServerPlatform(std::string_view Platform)
 	return Platform.ends_with("Server");
 }
 
+std::vector<std::string> CookedFileNames(const FCookPackage& Package, std::string_view Platform)
+{
+	const std::string Base = Package.Name.substr(std::string_view("/Game/").size());
+	std::vector<std::string> Names{Base + HeaderExtension(Package), Base + ".uexp"};
+	if (HasBulk(Package, Platform))
+	{
+		Names.push_back(Base + ".ubulk");
+	}
+	return Names;
+}
+
 FCookedPackage SerializeCookedPackage(const FCookPackage& Package, const FBgraImage* Texture, std::string_view Platform)
 {
 	FCookedPackage Cooked;
-	Cooked.Extension = Package.Class == "World" ? ".umap" : ".uasset";
-	Cooked.bHasBulk = Texture != nullptr && !IsServerPlatform(Platform);
+	Cooked.Extension = HeaderExtension(Package);
+	Cooked.bHasBulk = Texture != nullptr && HasBulk(Package, Platform);
 	if (Cooked.bHasBulk)
 	{
 		Cooked.Bulk = Texture->Pixels;

@@ -37,6 +37,11 @@ struct FCookedPackage
 // Server platforms ("...Server") carry no texture data.
 bool IsServerPlatform(std::string_view Platform);
 
+// Every file the cook writes for the package on the platform, relative to the platform's cooked
+// content folder: "Maps/Arena.umap" (".uasset" but for a World), "Maps/Arena.uexp", and for a
+// Texture2D on a client platform "Maps/Arena.ubulk".
+std::vector<std::string> CookedFileNames(const FCookPackage& Package, std::string_view Platform);
+
 // Texture is the decoded source of a Texture2D, null for any other class.
 FCookedPackage SerializeCookedPackage(const FCookPackage& Package, const FBgraImage* Texture, std::string_view Platform);
 } // namespace Standin::Editor::Cook
