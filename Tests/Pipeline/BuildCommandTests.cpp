@@ -23,6 +23,12 @@ TEST(CookCommandLine, QuotesTheProjectAndNamesClientAndServerPlatforms)
 			  u"\"C:/My Maps/Old Harbour/Drovik.uproject\"  -run=cook -targetplatform=Android_ASTC+LinuxServer -UnVersioned -map=/Game/CustomMaps/QRN_Old/Quest");
 }
 
+TEST(CookCommandLine, AnIterativeCookAddsIterateAtTheEnd)
+{
+	EXPECT_EQ(Str(MakeCookParams(TEXT("C:/P/Drovik.uproject"), TEXT("WindowsNoEditor"), TEXT("/Game/CustomMaps/UGC1/Arena"), true)),
+			  u"\"C:/P/Drovik.uproject\"  -run=cook -targetplatform=WindowsNoEditor+LinuxServer -UnVersioned -map=/Game/CustomMaps/UGC1/Arena -iterate");
+}
+
 TEST(CookCommandLine, AnEmptyMapEndsInAnEmptyMapSwitch)
 {
 	EXPECT_EQ(Str(MakeCookParams(TEXT("C:/P/Drovik.uproject"), TEXT("WindowsNoEditor"), FString())),

@@ -24,12 +24,16 @@ FString GetCookPlatform(bool bPCBuild)
 	return bPCBuild ? WindowsCookPlatform : AndroidCookPlatform;
 }
 
-FString MakeCookParams(const FString& ProjectFilePath, const FString& CookPlatform, const FString& MapPackageName)
+FString MakeCookParams(const FString& ProjectFilePath, const FString& CookPlatform, const FString& MapPackageName, bool bIterative)
 {
 	FString Params;
 	Params += FString::Printf(TEXT("\"%s\" "), *ProjectFilePath);
 	Params += FString::Printf(TEXT(" -run=cook -targetplatform=%s+LinuxServer -UnVersioned"), *CookPlatform);
 	Params += FString::Printf(TEXT(" -map=%s"), *MapPackageName);
+	if (bIterative)
+	{
+		Params += TEXT(" -iterate");
+	}
 	return Params;
 }
 

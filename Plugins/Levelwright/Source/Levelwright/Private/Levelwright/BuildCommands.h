@@ -21,8 +21,9 @@ FString MakeToolUrl(const FString& EngineDir, const TCHAR* ExecutableName);
 
 // "WindowsNoEditor" for the PC client, "Android_ASTC" otherwise; the cook always adds LinuxServer.
 FString GetCookPlatform(bool bPCBuild);
-// The cook commandlet's parameters (the executable is not part of them).
-FString MakeCookParams(const FString& ProjectFilePath, const FString& CookPlatform, const FString& MapPackageName);
+// The cook commandlet's parameters (the executable is not part of them). An iterative cook keeps the
+// cooked packages whose sources have not changed since the last cook.
+FString MakeCookParams(const FString& ProjectFilePath, const FString& CookPlatform, const FString& MapPackageName, bool bIterative = false);
 
 // The platform UnrealPak is told for a cook platform: "Windows", "Android_ASTC", or "Linux" for the rest.
 FString GetPakPlatform(const FString& CookPlatform);

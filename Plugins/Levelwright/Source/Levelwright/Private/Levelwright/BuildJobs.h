@@ -13,6 +13,7 @@ struct FStageJob
 	FString MapFolderName;
 	uint64 ItemId = 0;
 	FString StagedPakPath;
+	bool bIterativeCook = false;
 };
 
 struct FSubmitJob

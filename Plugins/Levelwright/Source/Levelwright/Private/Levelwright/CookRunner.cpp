@@ -7,11 +7,11 @@
 #include "Levelwright/BuildPaths.h"
 #include "Misc/Paths.h"
 
-bool FLevelwrightModule::CookMap(bool bPCBuild, const FString& MapPackage)
+bool FLevelwrightModule::CookMap(bool bPCBuild, const FString& MapPackage, bool bIterative)
 {
 	const FString EditorUrl = GetEngineToolUrl(TEXT("UE4Editor.exe"));
 	const FString ProjectFilePath = FPaths::ConvertRelativePathToFull(FPaths::GetProjectFilePath());
-	const FString Params = LevelwrightBuild::MakeCookParams(ProjectFilePath, LevelwrightBuild::GetCookPlatform(bPCBuild), MapPackage);
+	const FString Params = LevelwrightBuild::MakeCookParams(ProjectFilePath, LevelwrightBuild::GetCookPlatform(bPCBuild), MapPackage, bIterative);
 
 	UE_LOG(LevelwrightLog, Log, TEXT("MapURL = %s"), *MapPackage);
 	UE_LOG(LevelwrightLog, Log, TEXT("Cook command: %s"), *Params);

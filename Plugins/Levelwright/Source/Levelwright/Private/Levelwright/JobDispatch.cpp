@@ -55,6 +55,7 @@ void FLevelwrightModule::RequestStage()
 	Job.MapPackageName = MapPackageName;
 	Job.MapFolderName = Map.FolderName;
 	Job.ItemId = Map.ItemId;
+	Job.bIterativeCook = bCookOnlyWhatChanged;
 	Job.StagedPakPath = FPaths::Combine(GameInstallPath, CustomMapNames::GameProjectFolder, TEXT("Content"), TEXT("Paks"), TEXT("pakchunk_workshop_stage.pak"));
 	bBusy.store(true);
 	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, Job]() { RunStageJob(Job); });

@@ -73,6 +73,7 @@ void FLevelwrightModule::StartupModule()
 	QuarnMod = nullptr;
 	bBuildAndroid = true;
 	bBuildWindows = false;
+	bCookOnlyWhatChanged = false;
 	bBusy.store(false);
 	SelectedTab = 0;
 

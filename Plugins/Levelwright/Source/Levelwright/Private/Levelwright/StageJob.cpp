@@ -8,7 +8,7 @@
 
 void FLevelwrightModule::RunStageJob(const FStageJob& Job)
 {
-	if (!CookMap(true, Job.MapPackageName))
+	if (!CookMap(true, Job.MapPackageName, Job.bIterativeCook))
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Cooked content is needed for staging!"));
 		bBusy.store(false);

@@ -282,6 +282,15 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeTestingPage()
 		.Padding(0, 10, 0, 0)
 		[
 			MakeActionButton(TEXT("Stage"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::StageButtonClicked))
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.HAlign(HAlign_Left)
+		.VAlign(VAlign_Top)
+		.Padding(0, 5, 0, 0)
+		[
+			MakeCheckBox(TEXT("Cook only what changed"), ECheckBoxState::Unchecked,
+						 FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnCookOnlyWhatChangedChanged))
 		]);
 }
 
@@ -347,7 +356,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
 		.VAlign(VAlign_Top)
 		.Padding(0, 5, 0, 0)
 		[
-			MakeBuildPlatformCheckBox(TEXT("Windows"), ECheckBoxState::Unchecked,
+			MakeCheckBox(TEXT("Windows"), ECheckBoxState::Unchecked,
 									  FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnWindowsBuildPlatformsChanged))
 		]
 		+ SVerticalBox::Slot()
@@ -356,7 +365,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
 		.VAlign(VAlign_Top)
 		.Padding(0, 5, 0, 0)
 		[
-			MakeBuildPlatformCheckBox(TEXT("Android"), ECheckBoxState::Checked,
+			MakeCheckBox(TEXT("Android"), ECheckBoxState::Checked,
 									  FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnAndroidBuildPlatformsChanged))
 		]);
 }
@@ -397,7 +406,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeActionButton(const TCHAR* Label, 
 		]);
 }
 
-TSharedRef<SWidget> SDrovikWorkshopWindow::MakeBuildPlatformCheckBox(const TCHAR* Label, ECheckBoxState InitialState,
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeCheckBox(const TCHAR* Label, ECheckBoxState InitialState,
 																	 FOnCheckStateChanged OnChanged)
 {
 	return SNew(SHorizontalBox)

@@ -30,6 +30,7 @@ public:
 
 	void OnAndroidBuildPlatformsChanged(ECheckBoxState NewState);
 	void OnWindowsBuildPlatformsChanged(ECheckBoxState NewState);
+	void OnCookOnlyWhatChangedChanged(ECheckBoxState NewState);
 	void OnMapNameTextChanged(const FText& Text);
 	void OnNotesTextChanged(const FText& Text);
 	FReply CreateNewClicked();
@@ -56,7 +57,7 @@ private:
 	static TSharedRef<SWidget> MakeButtonBox(const TSharedRef<SWidget>& Content);
 	// A button that starts a job, with the throbber that takes its place while a job runs.
 	TSharedRef<SWidget> MakeActionButton(const TCHAR* Label, FOnClicked OnClicked);
-	TSharedRef<SWidget> MakeBuildPlatformCheckBox(const TCHAR* Label, ECheckBoxState InitialState, FOnCheckStateChanged OnChanged);
+	TSharedRef<SWidget> MakeCheckBox(const TCHAR* Label, ECheckBoxState InitialState, FOnCheckStateChanged OnChanged);
 
 	TAttribute<FText> ConfigText;
 	TAttribute<FText> MapTabLabel;

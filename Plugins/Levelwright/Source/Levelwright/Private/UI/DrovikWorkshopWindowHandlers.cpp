@@ -93,6 +93,13 @@ void SDrovikWorkshopWindow::OnWindowsBuildPlatformsChanged(ECheckBoxState NewSta
 	UE_LOG(LevelwrightLog, Log, TEXT("%s"), Module.bBuildWindows ? TEXT("Checked windows build") : TEXT("Unchecked windows build"));
 }
 
+void SDrovikWorkshopWindow::OnCookOnlyWhatChangedChanged(ECheckBoxState NewState)
+{
+	FLevelwrightModule& Module = FLevelwrightModule::Get();
+	Module.bCookOnlyWhatChanged = NewState == ECheckBoxState::Checked;
+	UE_LOG(LevelwrightLog, Log, TEXT("%s"), Module.bCookOnlyWhatChanged ? TEXT("Checked cook only what changed") : TEXT("Unchecked cook only what changed"));
+}
+
 void SDrovikWorkshopWindow::OnMapNameTextChanged(const FText& Text)
 {
 	if (FQRNInterface* QuarnMod = FLevelwrightModule::Get().QuarnMod)

@@ -44,8 +44,9 @@ public:
 	bool ResolveCookMap(bool bMainMap);
 
 	// Runs the cook commandlet on MapPackage for WindowsNoEditor (bPCBuild) or Android_ASTC, each with
-	// LinuxServer. Safe on a worker: it reads nothing but its arguments and the engine's paths.
-	bool CookMap(bool bPCBuild, const FString& MapPackage);
+	// LinuxServer; bIterative keeps what an earlier cook made of unchanged packages. Safe on a worker: it
+	// reads nothing but its arguments and the engine's paths.
+	bool CookMap(bool bPCBuild, const FString& MapPackage, bool bIterative = false);
 	FString GetWorkshopContentDir() const;
 	FString GetDepotDir() const;
 	// Packs the cooked MapFolderName of CookPlatform into PakPath; OutPakSize receives the pak's size
@@ -71,6 +72,8 @@ public:
 	FString GameInstallPath;
 	bool bBuildAndroid = false;
 	bool bBuildWindows = false;
+	// Staging cooks only what changed since the last cook; what goes to players is always cooked in full.
+	bool bCookOnlyWhatChanged = false;
 	int32 SelectedTab = 0;
 	FUGCInterface* WorkshopMap = nullptr;
 	FQRNInterface* QuarnMod = nullptr;
