@@ -1,6 +1,10 @@
 # The two commands a newcomer needs: `make demo` and `make test`.
 # Every target first installs what is missing from Debian's packages, then configures and builds.
 
+SHELL      := /bin/bash
+# The build's own progress lines are enough: no "Entering directory" from the make that cmake runs.
+MAKEFLAGS  += --no-print-directory
+
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 PACKAGES   := g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libicu-dev \
@@ -24,8 +28,16 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# Runs ctest in the folder $(1) with the environment $(2), then ends with one line that says how it went.
+define run_tests
+	@cd $(1) && set -o pipefail && $(2) ctest --output-on-failure -j $(JOBS) 2>&1 | tee Testing/last-run.log; \
+	status=$$?; summary=$$(grep -E "tests passed, [0-9]+ tests failed out of" Testing/last-run.log | tail -n 1); \
+	if [ $$status -eq 0 ]; then echo "make $@: $${summary:-no tests ran}"; \
+	else echo "make $@ FAILED: $${summary:-ctest did not finish} (the failures are listed above)"; fi; exit $$status
+endef
+
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(call run_tests,$(BUILD),)
 
 demo: build
 	@Samples/demo.sh $(BUILD)
@@ -51,12 +63,12 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_a
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(SANITIZER_CMAKE) -DLEVELWRIGHT_SANITIZE=address $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
-	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+	$(call run_tests,$(ASAN_BUILD),$(SANITIZER_ENV))
 
 test-tsan: deps
 	@cmake -S . -B $(TSAN_BUILD) $(SANITIZER_CMAKE) -DLEVELWRIGHT_SANITIZE=thread $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(TSAN_BUILD) -j $(JOBS)
-	@cd $(TSAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+	$(call run_tests,$(TSAN_BUILD),$(SANITIZER_ENV))
 
 # libFuzzer targets, built with clang (the whole tree, so the stand-in libraries carry the fuzzer's
 # instrumentation), each run for FUZZ_SECONDS from its seed corpus in Fuzz/Corpus.

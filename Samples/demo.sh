@@ -228,8 +228,9 @@ for Shot in "$SHOTS"/*.png; do
 done
 echo
 if [ ${#FAILURES[@]} -ne 0 ]; then
-	echo "The demo FAILED (${#FAILURES[@]} problems):"
+	echo "Problems:"
 	printf '  %s\n' "${FAILURES[@]}"
+	echo "The demo FAILED: ${#FAILURES[@]} problem(s), listed above."
 	exit 1
 fi
 echo "Every step succeeded."
