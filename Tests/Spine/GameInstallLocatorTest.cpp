@@ -173,11 +173,3 @@ TEST(LibraryFolders, FindsEachPathAmongThousandsOfCrLfAppLines)
 	EXPECT_TRUE(Folders[2].Equals(TEXT("E:/Other")));
 	EXPECT_TRUE(Folders[3].Equals(TEXT("F:/Last")));
 }
-
-TEST(CookMarker, ReadsTheBuildAfterItsSixCharacters)
-{
-	EXPECT_EQ(ReadCookMarkerBuild(TEXT("Build:1")), 1);
-	EXPECT_EQ(ReadCookMarkerBuild(TEXT("Build:0")), 0);
-	EXPECT_EQ(ReadCookMarkerBuild(TEXT("Build:")), 0);
-	EXPECT_EQ(ReadCookMarkerBuild(TEXT("Build: 12x")), 12);
-}

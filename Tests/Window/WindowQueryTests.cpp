@@ -80,34 +80,28 @@ TEST_F(FWindowTest, WithoutAMapObjectTheSetupPageFallsBackAndIsReportedOnce)
 	EXPECT_EQ(EnsureReports("Interface"), 1);
 }
 
+// A Steam request in flight hides the action buttons (no second request can start) but shows no
+// throbber; a running job puts a throbber where each action button was, on every action page.
 TEST_F(FWindowTest, ActionButtonsGiveWayToThrobbersOnlyForJobs)
 {
+	WriteSampleWorkshopMap(2000000001ull);
 	FLevelwrightModule& Module = StartWorkshopMode();
 	const TSharedRef<SDrovikWorkshopWindow> Window = MakeWindow();
-	struct FRow
-	{
-		bool bBusy;
-		bool bRequestPending;
-		EVisibility Buttons;
-		EVisibility Throbbers;
-	};
-	const FRow Rows[] = {
-		{false, false, EVisibility::Visible, EVisibility::Collapsed},
-		{true, false, EVisibility::Collapsed, EVisibility::Visible},
-		{false, true, EVisibility::Collapsed, EVisibility::Collapsed},
-		{true, true, EVisibility::Collapsed, EVisibility::Visible},
-	};
-	for (const FRow& Row : Rows)
-	{
-		Module.bBusy = Row.bBusy;
-		Module.WorkshopMap->bRequestPending = Row.bRequestPending;
-		EXPECT_TRUE(Window->GetStandbyVisibility() == Row.Buttons) << "busy " << Row.bBusy << ", pending " << Row.bRequestPending;
-		EXPECT_TRUE(Window->GetBusyVisibility() == Row.Throbbers) << "busy " << Row.bBusy << ", pending " << Row.bRequestPending;
-	}
+	EXPECT_TRUE(Window->GetStandbyVisibility() == EVisibility::Visible);
+	EXPECT_TRUE(Window->GetBusyVisibility() == EVisibility::Collapsed);
 
-	// Bound on every action page: the throbber stands where the button was.
-	Module.bBusy = true;
-	Module.WorkshopMap->bRequestPending = false;
+	Window->SyncTitleClicked();
+	ASSERT_TRUE(Module.WorkshopMap->bRequestPending);
+	EXPECT_TRUE(Window->GetStandbyVisibility() == EVisibility::Collapsed);
+	EXPECT_TRUE(Window->GetBusyVisibility() == EVisibility::Collapsed);
+	ASSERT_TRUE(WaitIdle());
+	EXPECT_TRUE(Window->GetStandbyVisibility() == EVisibility::Visible);
+
+	// The job runs for as long as its cook: the window is looked at right after the click.
+	Window->StageButtonClicked();
+	ASSERT_TRUE(Module.bBusy.load());
+	EXPECT_TRUE(Window->GetStandbyVisibility() == EVisibility::Collapsed);
+	EXPECT_TRUE(Window->GetBusyVisibility() == EVisibility::Visible);
 	const std::pair<int32, std::string> ActionPages[] = {{1, "Stage"}, {2, "Submit"}, {3, "Build Selected Platform(s)"}};
 	for (const auto& [Page, Button] : ActionPages)
 	{
@@ -116,7 +110,9 @@ TEST_F(FWindowTest, ActionButtonsGiveWayToThrobbersOnlyForJobs)
 		EXPECT_THAT(Shown, HasSubstr("SThrobber")) << Page;
 		EXPECT_THAT(Shown, Not(HasSubstr("SButton \"" + Button + "\""))) << Page;
 	}
-	Module.bBusy = false;
+	ASSERT_TRUE(WaitIdle());
+	EXPECT_TRUE(Window->GetStandbyVisibility() == EVisibility::Visible);
+	EXPECT_TRUE(Window->GetBusyVisibility() == EVisibility::Collapsed);
 }
 
 TEST_F(FWindowTest, WithoutAWorkshopMapOnlyAJobHidesTheButtons)
