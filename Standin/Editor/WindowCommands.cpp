@@ -2,6 +2,8 @@
 
 #include "Framework/Docking/TabManager.h"
 #include "Standin/Machine.h"
+#include "Standin/SlateApplication.h"
+#include "Standin/SlateTabs.h"
 #include "Standin/SlateWindow.h"
 
 #include <iostream>
@@ -129,8 +131,9 @@ FCommandResult RunWindowCommand(std::string_view Verb, std::string_view Argument
 	return FCommandResult{};
 }
 
-void TickWindows()
+void TickWindows(float DeltaSeconds)
 {
+	Standin::Slate::Tick(DeltaSeconds);
 	if (OpenTab())
 	{
 		OpenTab()->Window.Layout();
@@ -140,6 +143,6 @@ void TickWindows()
 void CloseAllWindows()
 {
 	OpenTab().reset();
-	FGlobalTabmanager::Get()->StandinCloseAllTabs();
+	Standin::Slate::CloseAllTabs();
 }
 } // namespace Standin::Editor

@@ -17,8 +17,9 @@ struct FCommandResult
 // open-tab, close-tab, click <label>, type <label> <text>, show, screenshot <file.png>.
 // bHandled false: not a window command. Relative paths are taken from StartFolder.
 FCommandResult RunWindowCommand(std::string_view Verb, std::string_view Arguments, const std::filesystem::path& StartFolder);
-// Once per editor frame: lays the open tab's window out (its attributes are read, as Slate does).
-void TickWindows();
-// Before the plugin module shuts down: closes the tab and drops its widgets.
+// Once per editor frame, on the game thread: advances Slate's clock by DeltaSeconds and lays out
+// and paints the open tab's window (its attributes are read, as Slate does).
+void TickWindows(float DeltaSeconds);
+// Before the plugin module shuts down: closes every tab and drops the windows.
 void CloseAllWindows();
 } // namespace Standin::Editor

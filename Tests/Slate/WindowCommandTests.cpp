@@ -79,7 +79,7 @@ TEST_F(WindowCommands, ClickReachesAButtonOnlyOnItsPage)
 	EXPECT_EQ(Hidden.Error, "no visible widget labelled \"Stage\"");
 
 	EXPECT_TRUE(RunWindowCommand("click", "Testing(Steam)", StartFolder).bOk);
-	Standin::Editor::TickWindows();
+	Standin::Editor::TickWindows(1.0f / 60.0f);
 	EXPECT_TRUE(RunWindowCommand("click", "Stage", StartFolder).bOk);
 	EXPECT_EQ(Counter.Stages, 1);
 

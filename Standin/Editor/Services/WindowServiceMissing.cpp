@@ -8,7 +8,7 @@ bool RunWindowCommand(std::string_view Verb, std::string_view, const std::filesy
 	return false;
 }
 
-void TickWindows()
+void TickWindows(float)
 {
 }
 

@@ -1,0 +1,20 @@
+#include "Standin/SlateApplication.h"
+
+namespace Standin::Slate
+{
+namespace
+{
+double CurrentTime = 0.0;
+float DeltaTime = 0.0f;
+} // namespace
+
+double GetCurrentTime() { return CurrentTime; }
+
+float GetDeltaTime() { return DeltaTime; }
+
+void Tick(float DeltaSeconds)
+{
+	CurrentTime += DeltaSeconds;
+	DeltaTime = DeltaSeconds;
+}
+} // namespace Standin::Slate
