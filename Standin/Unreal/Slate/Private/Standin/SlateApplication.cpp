@@ -1,5 +1,7 @@
 #include "Standin/SlateApplication.h"
 
+#include "Framework/Notifications/NotificationManager.h"
+
 namespace Standin::Slate
 {
 namespace
@@ -16,5 +18,6 @@ void Tick(float DeltaSeconds)
 {
 	CurrentTime += DeltaSeconds;
 	DeltaTime = DeltaSeconds;
+	FSlateNotificationManager::Get().Tick();
 }
 } // namespace Standin::Slate

@@ -1,9 +1,11 @@
 // What the headless window knows of the engine's widgets by their type (GetType) and public API:
-// their labels and whether a click is for them.
+// their labels, whether a click is for them, and the state `show` prints.
 #pragma once
 
 #include "CoreMinimal.h"
 #include "Widgets/SWidget.h"
+
+#include <string>
 
 namespace Standin::Slate
 {
@@ -12,4 +14,6 @@ FString LabelOf(const SWidget& Widget);
 bool IsClickable(const SWidget& Widget);
 bool IsTextBlock(const SWidget& Widget);
 bool IsTextBox(const SWidget& Widget);
+// A notification's completion state, a progress bar's percentage or "marquee"; empty for others.
+std::string DescribeState(const SWidget& Widget, const FGeometry& Geometry);
 } // namespace Standin::Slate

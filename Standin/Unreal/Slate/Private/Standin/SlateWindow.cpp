@@ -125,7 +125,12 @@ std::string FHeadlessWindow::Describe() const
 			Out << " \"" << Label << "\"";
 		}
 		const FGeometry& G = Visible.Geometry;
-		Out << " (" << Round(G.AbsolutePosition.X) << "," << Round(G.AbsolutePosition.Y) << " " << Round(G.Size.X) << "x" << Round(G.Size.Y) << ")\n";
+		Out << " (" << Round(G.AbsolutePosition.X) << "," << Round(G.AbsolutePosition.Y) << " " << Round(G.Size.X) << "x" << Round(G.Size.Y) << ")";
+		if (const std::string State = DescribeState(*Visible.Widget, G); !State.empty())
+		{
+			Out << " " << State;
+		}
+		Out << "\n";
 	}
 	return Out.str();
 }

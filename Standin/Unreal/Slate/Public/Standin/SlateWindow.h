@@ -33,7 +33,7 @@ public:
 	const TSharedRef<SWidget>& GetContent() const { return Layers.front(); }
 	const FVector2D& GetSize() const { return Size; }
 	// A widget tree laid out over the whole window and drawn above the content and the layers
-	// added before it.
+	// added before it (the notification area, for one).
 	void AddLayer(const TSharedRef<SWidget>& Layer) { Layers.push_back(Layer); }
 
 	// Lays the window out and paints it now (attributes are read afresh), repeating until the
@@ -41,8 +41,9 @@ public:
 	// frames), and gives every shown widget, each layer's root at depth 0.
 	std::vector<FVisibleWidget> Layout() const;
 
-	// One line per shown widget: indentation by depth, type, "label" and the rectangle as (x,y wxh).
-	// Null widgets are left out.
+	// One line per shown widget: indentation by depth, type, "label", the rectangle as (x,y wxh),
+	// and for a notification its state, for a progress bar its percentage or "marquee". Null
+	// widgets are left out.
 	std::string Describe() const;
 
 	// Clicks the shown button, hyperlink or check box labelled Label (the first in layout order,
@@ -80,7 +81,7 @@ private:
 };
 
 // The label of a widget in UTF-8, as `show`, `click` and `type` name it: a text block's or text
-// box's text, a tab's label, and for a button, hyperlink or check box the label of its content;
-// empty for other widgets.
+// box's text, a tab's label, and for a button, hyperlink, check box or notification the label of
+// its content; empty for other widgets.
 std::string GetWidgetLabel(const SWidget& Widget);
 } // namespace Standin::Slate

@@ -37,6 +37,8 @@ const FLinearColor InputBackground = FromSrgb(15, 15, 15);
 const FLinearColor InputOutline = FromSrgb(74, 74, 74);
 const FLinearColor Accent = FLinearColor(0.728f, 0.364f, 0.003f);
 const FLinearColor Hyperlink = FromSrgb(96, 164, 255);
+const FLinearColor Success = FromSrgb(90, 200, 90);
+const FLinearColor Failure = FromSrgb(230, 70, 60);
 } // namespace Look
 
 FRgba ToRgba(const FLinearColor& Colour)

@@ -19,12 +19,14 @@ const FName FTextBlockStyle::TypeName(TEXT("FTextBlockStyle"));
 const FName FCheckBoxStyle::TypeName(TEXT("FCheckBoxStyle"));
 const FName FHyperlinkStyle::TypeName(TEXT("FHyperlinkStyle"));
 const FName FEditableTextBoxStyle::TypeName(TEXT("FEditableTextBoxStyle"));
+const FName FProgressBarStyle::TypeName(TEXT("FProgressBarStyle"));
 
 FButtonStyle::FButtonStyle() : NormalPadding(0), PressedPadding(0) {}
 FTextBlockStyle::FTextBlockStyle() : ColorAndOpacity(FSlateColor::UseForeground()) {}
 FCheckBoxStyle::FCheckBoxStyle() : Padding(0) {}
 FHyperlinkStyle::FHyperlinkStyle() : Padding(0) {}
 FEditableTextBoxStyle::FEditableTextBoxStyle() : ForegroundColor(FSlateColor::UseForeground()), Padding(0) {}
+FProgressBarStyle::FProgressBarStyle() = default;
 
 #define DEFINE_STYLE_DEFAULT(StyleType)                                                                               \
 	const StyleType& StyleType::GetDefault()                                                                          \
@@ -37,6 +39,7 @@ DEFINE_STYLE_DEFAULT(FTextBlockStyle)
 DEFINE_STYLE_DEFAULT(FCheckBoxStyle)
 DEFINE_STYLE_DEFAULT(FHyperlinkStyle)
 DEFINE_STYLE_DEFAULT(FEditableTextBoxStyle)
+DEFINE_STYLE_DEFAULT(FProgressBarStyle)
 #undef DEFINE_STYLE_DEFAULT
 
 namespace
@@ -55,6 +58,9 @@ public:
 		Set(FName(TEXT("ToolPanel.GroupBorder")), new FSlateBoxBrush(Box(CoreImages::GroupBorder)));
 		Set(FName(TEXT("Docking.Tab.ForegroundBrush")), new FSlateBoxBrush(Box(CoreImages::TabForeground)));
 		Set(FName(TEXT("Throbber.Chunk")), new FSlateImageBrush(CoreImage(CoreImages::ThrobberChunk), FVector2D(16, 16)));
+		Set(FName(TEXT("NotificationList.ItemBackground")), new FSlateBoxBrush(Box(CoreImages::NotificationBackground)));
+		Set(FName(TEXT("NotificationList.SuccessImage")), new FSlateImageBrush(CoreImage(CoreImages::NotificationSuccess), FVector2D(16, 16)));
+		Set(FName(TEXT("NotificationList.FailImage")), new FSlateImageBrush(CoreImage(CoreImages::NotificationFail), FVector2D(16, 16)));
 
 		const FTextBlockStyle NormalText =
 			FTextBlockStyle().SetFont(FCoreStyle::GetDefaultFontStyle(FName(TEXT("Regular")), DefaultFontSize)).SetColorAndOpacity(FSlateColor::UseForeground());
@@ -86,6 +92,11 @@ public:
 													  .SetFont(NormalText.Font)
 													  .SetForegroundColor(Look::DefaultForeground)
 													  .SetPadding(FMargin(6.0f, 4.0f)));
+
+		Set(FName(TEXT("ProgressBar")), FProgressBarStyle()
+											.SetBackgroundImage(Box(CoreImages::ProgressBackground))
+											.SetFillImage(Box(CoreImages::ProgressFill))
+											.SetMarqueeImage(FSlateImageBrush(CoreImage(CoreImages::ProgressMarquee), FVector2D(20, 12))));
 	}
 };
 } // namespace

@@ -95,6 +95,52 @@ void PaintThrobberPiece(FCanvas& Canvas, const FRect& Rect, const FLinearColor& 
 	Canvas.FillCircle((Rect.Left + Rect.Right) / 2, (Rect.Top + Rect.Bottom) / 2, Rect.Width() / 2, ToRgba(Tint));
 }
 
+void PaintProgressBackground(FCanvas& Canvas, const FRect& Rect, const FLinearColor& Tint, bool)
+{
+	Panel(Canvas, Rect, 2, Look::InputBackground, Look::InputOutline, Tint);
+}
+
+void PaintProgressFill(FCanvas& Canvas, const FRect& Rect, const FLinearColor& Tint, bool) { Canvas.FillRoundedRect(Rect, 2, Tinted(Look::Accent, Tint)); }
+
+// Diagonal stripes, as one still frame of the moving marquee.
+void PaintProgressMarquee(FCanvas& Canvas, const FRect& Rect, const FLinearColor& Tint, bool)
+{
+	const FRgba Colour = Tinted(Look::Accent, Tint);
+	constexpr int Period = 12;
+	for (int Y = static_cast<int>(std::floor(Rect.Top)); Y < static_cast<int>(std::ceil(Rect.Bottom)); ++Y)
+	{
+		for (int X = static_cast<int>(std::floor(Rect.Left)); X < static_cast<int>(std::ceil(Rect.Right)); ++X)
+		{
+			if (Rect.Contains(X + 0.5f, Y + 0.5f) && ((X + Y) % Period + Period) % Period < Period / 2)
+			{
+				Canvas.BlendPixel(X, Y, Colour, 1.0f);
+			}
+		}
+	}
+}
+
+void PaintNotificationBackground(FCanvas& Canvas, const FRect& Rect, const FLinearColor& Tint, bool)
+{
+	Panel(Canvas, Rect, 4, Look::PanelBackground, Look::Accent, Tint);
+}
+
+void PaintNotificationSuccess(FCanvas& Canvas, const FRect& Rect, const FLinearColor& Tint, bool)
+{
+	CheckMark(Canvas, Rect, Tinted(Look::Success, Tint));
+}
+
+// A cross of two strokes of small discs.
+void PaintNotificationFail(FCanvas& Canvas, const FRect& Rect, const FLinearColor& Tint, bool)
+{
+	const FRgba Colour = Tinted(Look::Failure, Tint);
+	const float Radius = std::max(1.0f, Rect.Width() / 12.0f);
+	for (float T = 0; T <= 1.0f; T += 0.05f)
+	{
+		const float X = Rect.Left + Rect.Width() * (0.2f + 0.6f * T);
+		Canvas.FillCircle(X, Rect.Top + Rect.Height() * (0.2f + 0.6f * T), Radius, Colour);
+		Canvas.FillCircle(X, Rect.Top + Rect.Height() * (0.8f - 0.6f * T), Radius, Colour);
+	}
+}
 } // namespace
 
 FName CoreImage(const TCHAR* RelativePath) { return FName(*(FString(TEXT("Engine/Content/Slate/")) + RelativePath + TEXT(".png"))); }
@@ -115,6 +161,12 @@ void RegisterCoreLookPainters()
 		{CoreImages::CheckBoxUndetermined, &PaintCheckBoxUndetermined},
 		{CoreImages::TextBox, &PaintTextBox},
 		{CoreImages::ThrobberChunk, &PaintThrobberPiece},
+		{CoreImages::ProgressBackground, &PaintProgressBackground},
+		{CoreImages::ProgressFill, &PaintProgressFill},
+		{CoreImages::ProgressMarquee, &PaintProgressMarquee},
+		{CoreImages::NotificationBackground, &PaintNotificationBackground},
+		{CoreImages::NotificationSuccess, &PaintNotificationSuccess},
+		{CoreImages::NotificationFail, &PaintNotificationFail},
 	};
 	for (const auto& [Image, Painter] : Painters)
 	{

@@ -18,6 +18,12 @@ constexpr const TCHAR* CheckBoxChecked = TEXT("Common/CheckBox_Checked");
 constexpr const TCHAR* CheckBoxUndetermined = TEXT("Common/CheckBox_Undetermined");
 constexpr const TCHAR* TextBox = TEXT("Common/TextBox");
 constexpr const TCHAR* ThrobberChunk = TEXT("Common/Throbber_Piece");
+constexpr const TCHAR* ProgressBackground = TEXT("Common/ProgressBar_Background");
+constexpr const TCHAR* ProgressFill = TEXT("Common/ProgressBar_Fill");
+constexpr const TCHAR* ProgressMarquee = TEXT("Common/ProgressBar_Marquee");
+constexpr const TCHAR* NotificationBackground = TEXT("Old/Notification_Border");
+constexpr const TCHAR* NotificationSuccess = TEXT("Icons/notificationlist_success");
+constexpr const TCHAR* NotificationFail = TEXT("Icons/notificationlist_fail");
 } // namespace CoreImages
 
 // The resource name of a core image: its path below the engine's Slate content, as the engine names it.

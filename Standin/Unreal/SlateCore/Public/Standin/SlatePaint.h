@@ -30,6 +30,8 @@ extern const FLinearColor InputBackground;
 extern const FLinearColor InputOutline;
 extern const FLinearColor Accent;
 extern const FLinearColor Hyperlink;
+extern const FLinearColor Success;
+extern const FLinearColor Failure;
 
 // The strip above a tab's content that holds the tab's label.
 constexpr float TabStripHeight = 28.0f;

@@ -125,4 +125,22 @@ struct FEditableTextBoxStyle : public FSlateWidgetStyle
 	static const FEditableTextBoxStyle& GetDefault();
 };
 
+// A progress bar: its background, the filled part, and the moving marquee of an unknown amount.
+struct FProgressBarStyle : public FSlateWidgetStyle
+{
+	FProgressBarStyle();
+
+	FSlateBrush BackgroundImage;
+	FSlateBrush FillImage;
+	FSlateBrush MarqueeImage;
+
+	SLATE_STYLE_SETTER(FSlateBrush, BackgroundImage, SetBackgroundImage)
+	SLATE_STYLE_SETTER(FSlateBrush, FillImage, SetFillImage)
+	SLATE_STYLE_SETTER(FSlateBrush, MarqueeImage, SetMarqueeImage)
+
+	static const FName TypeName;
+	const FName GetTypeName() const override { return TypeName; }
+	static const FProgressBarStyle& GetDefault();
+};
+
 #undef SLATE_STYLE_SETTER
