@@ -1,8 +1,15 @@
 #include "WindowCommands.h"
 
 #include "Framework/Docking/TabManager.h"
+#include "Standin/Engine.h"
 #include "Standin/Machine.h"
+#include "Standin/SlateApplication.h"
+#include "Standin/SlateTabs.h"
 #include "Standin/SlateWindow.h"
+#include "Standin/StringUtf8.h"
+#include "Widgets/Layout/SBorder.h"
+#include "Widgets/SNullWidget.h"
+#include "Widgets/Text/STextBlock.h"
 
 #include <iostream>
 #include <memory>
@@ -12,19 +19,74 @@ namespace Standin::Editor
 namespace
 {
 const FName WorkshopTabId(TEXT("DrovikWorkshopTab"));
+// The engine's OutputLog module registers its tab under this name.
+const FName OutputLogTabId(TEXT("OutputLog"));
 const FVector2D WindowSize(1024, 640);
 
-struct FOpenTab
+using Standin::Slate::FHeadlessWindow;
+
+struct FEditorWindows
 {
-	TSharedRef<SDockTab> Tab;
-	Standin::Slate::FHeadlessWindow Window;
+	TSharedPtr<SDockTab> WorkshopTab;
+	// The main window: the workshop tab (or nothing) under the notification area.
+	std::unique_ptr<FHeadlessWindow> Main;
+	std::unique_ptr<FHeadlessWindow> OutputLog;
 };
 
-std::unique_ptr<FOpenTab>& OpenTab()
+FEditorWindows& Windows()
 {
-	static std::unique_ptr<FOpenTab> Open;
+	static FEditorWindows Open;
 	return Open;
 }
+
+void MakeMainWindow()
+{
+	const TSharedRef<SWidget> Content = Windows().WorkshopTab.IsValid() ? StaticCastSharedRef<SWidget>(Windows().WorkshopTab.ToSharedRef()) : SNullWidget::NullWidget;
+	Windows().Main = std::make_unique<FHeadlessWindow>(Content, WindowSize);
+	Windows().Main->AddLayer(Standin::Slate::GetNotificationArea());
+}
+
+FHeadlessWindow& MainWindow()
+{
+	if (!Windows().Main)
+	{
+		MakeMainWindow();
+	}
+	return *Windows().Main;
+}
+
+// Where the log is written: what the Output Log tab points the author to.
+FText LogFileText()
+{
+	const Standin::Engine::FSettings& Settings = Standin::Engine::GetSettings();
+	if (Settings.ProjectFile.empty())
+	{
+		return FText::FromString(TEXT("No project is open: nothing is logged to a file."));
+	}
+	const std::string Name = Settings.LogFileName.empty() ? Settings.ProjectFile.stem().string() + ".log" : Settings.LogFileName;
+	const std::filesystem::path LogFile = Settings.ProjectFile.parent_path() / "Saved" / "Logs" / Name;
+	return FText::FromString(Standin::FromUtf8("Log file: " + LogFile.generic_string()));
+}
+
+TSharedRef<SDockTab> SpawnOutputLog(const FSpawnTabArgs&)
+{
+	const TSharedRef<SDockTab> Tab = SNew(SDockTab)
+										 .TabRole(ETabRole::NomadTab)
+										 .Label(FText::FromString(TEXT("Output Log")))
+										 .OnTabClosed(SDockTab::FOnTabClosedCallback::CreateLambda([](TSharedRef<SDockTab>) { Windows().OutputLog.reset(); }))
+										 [SNew(SBorder).Padding(4)[SNew(STextBlock).Text(LogFileText()).AutoWrapText(true)]];
+	Windows().OutputLog = std::make_unique<FHeadlessWindow>(Tab, WindowSize);
+	return Tab;
+}
+
+// As the engine's OutputLog module does at start-up, before any plugin loads.
+const bool bOutputLogRegistered = [] {
+	FGlobalTabmanager::Get()
+		->RegisterNomadTabSpawner(OutputLogTabId, FOnSpawnTab::CreateStatic(&SpawnOutputLog))
+		.SetDisplayName(FText::FromString(TEXT("Output Log")))
+		.SetTooltipText(FText::FromString(TEXT("Open the Output Log tab.")));
+	return true;
+}();
 
 FCommandResult Done() { return FCommandResult{true, true, {}}; }
 FCommandResult Failed(std::string Error) { return FCommandResult{true, false, std::move(Error)}; }
@@ -44,9 +106,11 @@ std::string Unquote(std::string_view Text)
 	return std::string(Text);
 }
 
+std::string NotOpen(std::string_view Verb) { return std::string(Verb) + ": the Drovik Workshop tab is not open"; }
+
 FCommandResult OpenWorkshopTab()
 {
-	if (OpenTab())
+	if (Windows().WorkshopTab.IsValid())
 	{
 		return Done();
 	}
@@ -55,19 +119,21 @@ FCommandResult OpenWorkshopTab()
 	{
 		return Failed("no tab spawner \"DrovikWorkshopTab\" is registered");
 	}
-	OpenTab() = std::make_unique<FOpenTab>(FOpenTab{Tab.ToSharedRef(), Standin::Slate::FHeadlessWindow(Tab.ToSharedRef(), WindowSize)});
-	OpenTab()->Window.Layout();
+	Windows().WorkshopTab = Tab;
+	MakeMainWindow();
+	MainWindow().Layout();
 	return Done();
 }
 
 FCommandResult CloseWorkshopTab()
 {
-	if (!OpenTab())
+	if (!Windows().WorkshopTab.IsValid())
 	{
 		return Failed("the Drovik Workshop tab is not open");
 	}
-	const TSharedRef<SDockTab> Tab = OpenTab()->Tab;
-	OpenTab().reset();
+	const TSharedRef<SDockTab> Tab = Windows().WorkshopTab.ToSharedRef();
+	Windows().WorkshopTab.Reset();
+	MakeMainWindow();
 	Tab->RequestCloseTab();
 	return Done();
 }
@@ -78,37 +144,58 @@ std::filesystem::path OutputPath(std::string_view Argument, const std::filesyste
 	return Path.is_absolute() ? Path : StartFolder / Path;
 }
 
-FCommandResult RunInWindow(std::string_view Verb, std::string_view Arguments, const std::filesystem::path& StartFolder)
+FCommandResult Show()
 {
-	if (!OpenTab())
+	std::string Shown = MainWindow().Describe();
+	if (Windows().OutputLog)
 	{
-		return Failed(std::string(Verb) + ": the Drovik Workshop tab is not open");
+		Shown += Windows().OutputLog->Describe();
 	}
-	Standin::Slate::FHeadlessWindow& Window = OpenTab()->Window;
+	if (Shown.empty())
+	{
+		return Failed(NotOpen("show"));
+	}
+	std::cout << Shown << std::flush;
+	return Done();
+}
+
+FCommandResult Click(std::string_view Arguments)
+{
 	std::string Error;
-	if (Verb == "click")
+	if (MainWindow().Click(Unquote(Arguments), Error))
 	{
-		return Window.Click(Unquote(Arguments), Error) ? Done() : Failed(Error);
-	}
-	if (Verb == "type")
-	{
-		const auto LabelAndText = Window.SplitLabelAndText(Arguments);
-		if (!LabelAndText)
-		{
-			return Failed("no visible widget labelled \"" + Unquote(Arguments) + "\"");
-		}
-		return Window.Type(LabelAndText->first, LabelAndText->second, Error) ? Done() : Failed(Error);
-	}
-	if (Verb == "show")
-	{
-		std::cout << Window.Describe() << std::flush;
 		return Done();
+	}
+	return Failed(Windows().WorkshopTab.IsValid() ? Error : NotOpen("click"));
+}
+
+FCommandResult Type(std::string_view Arguments)
+{
+	if (!Windows().WorkshopTab.IsValid())
+	{
+		return Failed(NotOpen("type"));
+	}
+	const auto LabelAndText = MainWindow().SplitLabelAndText(Arguments);
+	if (!LabelAndText)
+	{
+		return Failed("no visible widget labelled \"" + Unquote(Arguments) + "\"");
+	}
+	std::string Error;
+	return MainWindow().Type(LabelAndText->first, LabelAndText->second, Error) ? Done() : Failed(Error);
+}
+
+FCommandResult Screenshot(std::string_view Arguments, const std::filesystem::path& StartFolder)
+{
+	if (!Windows().WorkshopTab.IsValid())
+	{
+		return Failed(NotOpen("screenshot"));
 	}
 	if (Unquote(Arguments).empty())
 	{
 		return Failed("screenshot: a file name is needed");
 	}
-	return Window.Screenshot(OutputPath(Arguments, StartFolder), Error) ? Done() : Failed(Error);
+	std::string Error;
+	return MainWindow().Screenshot(OutputPath(Arguments, StartFolder), Error) ? Done() : Failed(Error);
 }
 } // namespace
 
@@ -122,24 +209,40 @@ FCommandResult RunWindowCommand(std::string_view Verb, std::string_view Argument
 	{
 		return CloseWorkshopTab();
 	}
-	if (Verb == "click" || Verb == "type" || Verb == "show" || Verb == "screenshot")
+	if (Verb == "click")
 	{
-		return RunInWindow(Verb, Arguments, StartFolder);
+		return Click(Arguments);
+	}
+	if (Verb == "type")
+	{
+		return Type(Arguments);
+	}
+	if (Verb == "show")
+	{
+		return Show();
+	}
+	if (Verb == "screenshot")
+	{
+		return Screenshot(Arguments, StartFolder);
 	}
 	return FCommandResult{};
 }
 
-void TickWindows()
+void TickWindows(float DeltaSeconds)
 {
-	if (OpenTab())
+	Standin::Slate::Tick(DeltaSeconds);
+	MainWindow().Layout();
+	if (Windows().OutputLog)
 	{
-		OpenTab()->Window.Layout();
+		Windows().OutputLog->Layout();
 	}
 }
 
 void CloseAllWindows()
 {
-	OpenTab().reset();
-	FGlobalTabmanager::Get()->StandinCloseAllTabs();
+	Windows().WorkshopTab.Reset();
+	Windows().Main.reset();
+	Standin::Slate::CloseAllTabs();
+	Windows().OutputLog.reset();
 }
 } // namespace Standin::Editor

@@ -128,8 +128,21 @@ TEST(SlateInteraction, TypingGoesToTheTextBoxUnderTheLabel)
 
 	std::string Error;
 	ASSERT_TRUE(Window.Type(Split->first, Split->second, Error)) << Error;
-	EXPECT_EQ(Form.TypedTexts, std::vector<FString>{FString("Arena of Drovik")});
+	// One change per key, as a keyboard gives them.
+	ASSERT_EQ(Form.TypedTexts.size(), 15u);
+	EXPECT_EQ(Form.TypedTexts.front(), FString("A"));
+	EXPECT_EQ(Form.TypedTexts[4], FString("Arena"));
+	EXPECT_EQ(Form.TypedTexts.back(), FString("Arena of Drovik"));
 	EXPECT_EQ(Form.NameBox->GetText().ToString(), FString("Arena of Drovik"));
+
+	// The text typed before is selected first, so the first key replaces it.
+	Form.TypedTexts.clear();
+	ASSERT_TRUE(Window.Type("Map Name", "Cove", Error)) << Error;
+	EXPECT_EQ(Form.TypedTexts, (std::vector<FString>{FString("C"), FString("Co"), FString("Cov"), FString("Cove")}));
+	// Nothing to type clears the box with a backspace.
+	ASSERT_TRUE(Window.Type("Map Name", "", Error)) << Error;
+	EXPECT_EQ(Form.TypedTexts.back(), FString());
+	EXPECT_TRUE(Form.NameBox->GetText().IsEmpty());
 
 	const auto Quoted = Window.SplitLabelAndText("\"Map Name\" \"two  blanks\"");
 	ASSERT_TRUE(Quoted.has_value());
@@ -154,4 +167,101 @@ TEST(SlateInteraction, DescribeListsShownWidgetsWithTheirRectangles)
 	EXPECT_THAT(Text, ::testing::Not(HasSubstr("Beta")));
 	EXPECT_THAT(Text, ::testing::Not(HasSubstr("Hidden")));
 	EXPECT_THAT(Text, ::testing::Not(HasSubstr("SNullWidget")));
+}
+
+TEST(SlateInteraction, ClickIsRoutedToTheWidgetOnTopAtThePoint)
+{
+	int Clicks = 0;
+	TSharedPtr<SBorder> Cover;
+	FHeadlessWindow Window(SNew(SOverlay) +
+							   SOverlay::Slot()[SNew(SButton).Text(Text("Under")).OnClicked(FOnClicked::CreateLambda([&] {
+								   ++Clicks;
+								   return FReply::Handled();
+							   }))] +
+							   SOverlay::Slot().HAlign(HAlign_Left).VAlign(VAlign_Top)[SAssignNew(Cover, SBorder).Padding(0)[Block(200, 40)]],
+						   FVector2D(200, 40));
+	std::string Error;
+	EXPECT_FALSE(Window.Click("Under", Error));
+	EXPECT_EQ(Error, "the widget labelled \"Under\" is covered by SBox");
+	EXPECT_EQ(Clicks, 0);
+
+	// A cover that takes no hits lets the click through, to the button under it.
+	Cover->SetVisibility(EVisibility::HitTestInvisible);
+	EXPECT_TRUE(Window.Click("Under", Error)) << Error;
+	EXPECT_EQ(Clicks, 1);
+}
+
+TEST(SlateInteraction, AButtonClicksOnlyWhenPressedAndReleasedOverIt)
+{
+	int Clicks = 0;
+	const TSharedRef<SButton> Button = SNew(SButton).Text(Text("Stage")).OnClicked(FOnClicked::CreateLambda([&] {
+		++Clicks;
+		return FReply::Handled();
+	}));
+	const FGeometry Geometry(FVector2D(10, 10), FVector2D(0, 0), FVector2D(100, 30), 1.0f);
+	auto Event = [](float X, bool bDown) {
+		TSet<FKey> Pressed;
+		if (bDown)
+		{
+			Pressed.Add(EKeys::LeftMouseButton);
+		}
+		return FPointerEvent(0, FVector2D(X, 20), FVector2D(X, 20), Pressed, EKeys::LeftMouseButton, 0, FModifierKeysState());
+	};
+
+	const FReply Down = Button->OnMouseButtonDown(Geometry, Event(50, true));
+	EXPECT_TRUE(Down.IsEventHandled());
+	EXPECT_EQ(Down.GetMouseCaptor().Get(), &*Button);
+	EXPECT_TRUE(Button->IsPressed());
+	// Released away from the button: no click.
+	EXPECT_TRUE(Button->OnMouseButtonUp(Geometry, Event(300, false)).ShouldReleaseMouse());
+	EXPECT_EQ(Clicks, 0);
+	// A release without a press before it: no click either.
+	Button->OnMouseButtonUp(Geometry, Event(50, false));
+	EXPECT_EQ(Clicks, 0);
+
+	Button->OnMouseButtonDown(Geometry, Event(50, true));
+	Button->OnMouseButtonUp(Geometry, Event(50, false));
+	EXPECT_EQ(Clicks, 1);
+	EXPECT_FALSE(Button->IsPressed());
+}
+
+TEST(SlateInteraction, ATextBoxThatIsReadOnlyOrDisabledTakesNoTyping)
+{
+	std::vector<FString> Changes;
+	TSharedPtr<SEditableTextBox> Box;
+	bool bReadOnly = true;
+	FHeadlessWindow Window(SNew(SVerticalBox) + SVerticalBox::Slot().AutoHeight()[SNew(STextBlock).Text(Text("Change note"))] +
+							   SVerticalBox::Slot().AutoHeight()[SAssignNew(Box, SEditableTextBox)
+																	 .Text(Text("first"))
+																	 .IsReadOnly(TAttribute<bool>::Create(TAttribute<bool>::FGetter::CreateLambda([&] { return bReadOnly; })))
+																	 .OnTextChanged(FOnTextChanged::CreateLambda([&](const FText& New) { Changes.push_back(New.ToString()); }))],
+						   FVector2D(400, 100));
+	std::string Error;
+	EXPECT_FALSE(Window.Type("Change note", "second", Error));
+	EXPECT_EQ(Error, "the text box under \"Change note\" does not take input");
+
+	bReadOnly = false;
+	Box->SetEnabled(false);
+	EXPECT_FALSE(Window.Type("Change note", "second", Error));
+	EXPECT_EQ(Error, "the text box under \"Change note\" does not take input");
+	EXPECT_TRUE(Changes.empty());
+	EXPECT_EQ(Box->GetText().ToString(), FString("first"));
+
+	Box->SetEnabled(true);
+	EXPECT_TRUE(Window.Type("Change note", "second", Error)) << Error;
+	EXPECT_EQ(Box->GetText().ToString(), FString("second"));
+}
+
+TEST(SlateInteraction, AHyperlinkIsAButtonAroundItsText)
+{
+	int Navigations = 0;
+	FHeadlessWindow Window(SNew(SOverlay) + SOverlay::Slot().HAlign(HAlign_Left).VAlign(VAlign_Top)[SNew(SHyperlink).Text(Text("Show Log")).OnNavigate(
+														   FSimpleDelegate::CreateLambda([&] { ++Navigations; }))],
+						   FVector2D(300, 100));
+	const std::string Shown = Window.Describe();
+	EXPECT_THAT(Shown, HasSubstr("\n  SHyperlink \"Show Log\" (0,0 "));
+	EXPECT_THAT(Shown, HasSubstr("\n    STextBlock \"Show Log\" (0,0 "));
+	std::string Error;
+	ASSERT_TRUE(Window.Click("Show Log", Error)) << Error;
+	EXPECT_EQ(Navigations, 1);
 }

@@ -3,6 +3,10 @@
 #include "Brushes/SlateDynamicImageBrush.h"
 #include "Brushes/SlateNoResource.h"
 #include "EditorStyleSet.h"
+#include "Input/HittestGrid.h"
+#include "Rendering/DrawElements.h"
+#include "Styling/WidgetStyle.h"
+#include "Types/PaintArgs.h"
 
 #include <filesystem>
 
@@ -139,4 +143,67 @@ TEST(SlateRender, SampleWindowRendersToAReadablePicture)
 	EXPECT_EQ(Read->Width, 1024);
 	EXPECT_EQ(Read->Height, 640);
 	EXPECT_EQ(Read->Rgba, Window.Render().Rgba);
+}
+
+TEST(SlateRender, WidgetsPaintDrawElementsInLayersAndRecordThemselvesForHitTests)
+{
+	const FSlateBrush* Panel = FEditorStyle::GetBrush("ToolPanel.GroupBorder");
+	const TSharedRef<STextBlock> Label = SNew(STextBlock).Text(Text("Stage"));
+	const TSharedRef<SOverlay> Root = SNew(SOverlay) + SOverlay::Slot()[SNew(SBorder).BorderImage(Panel)] +
+									  SOverlay::Slot().Padding(10, 5, 0, 0).HAlign(HAlign_Left).VAlign(VAlign_Top)[Label];
+	Root->SlatePrepass();
+	FHittestGrid Grid;
+	FSlateWindowElementList Elements(nullptr);
+	const FGeometry Window(FVector2D(0, 0), FVector2D(0, 0), FVector2D(200, 50), 1.0f);
+	const FWidgetStyle Style = FWidgetStyle().SetForegroundColor(FLinearColor(0.5f, 0.25f, 1.0f));
+	const int32 MaxLayer = Root->Paint(FPaintArgs(*Root, Grid, FVector2D(0, 0), 0, 0), Window, FSlateRect(0, 0, 200, 50), Elements, 0, Style, true);
+
+	const TArray<FSlateDrawElement>& Painted = Elements.GetDrawElements();
+	ASSERT_EQ(Painted.Num(), 2);
+	EXPECT_EQ(Painted[0].GetElementType(), FSlateDrawElement::ET_Box);
+	EXPECT_EQ(Painted[0].GetDataPayload().BrushResource, Panel);
+	EXPECT_EQ(Painted[0].GetLocalSize(), FVector2D(200, 50));
+	EXPECT_EQ(Painted[1].GetElementType(), FSlateDrawElement::ET_Text);
+	EXPECT_EQ(Painted[1].GetDataPayload().ImmutableText, FString("Stage"));
+	EXPECT_EQ(Painted[1].GetPosition(), FVector2D(10, 5));
+	// The text takes the foreground colour it inherits, and the later slot paints above the earlier.
+	EXPECT_TRUE(Painted[1].GetDataPayload().Tint == FLinearColor(0.5f, 0.25f, 1.0f));
+	EXPECT_GT(Painted[1].GetLayer(), Painted[0].GetLayer());
+	EXPECT_EQ(MaxLayer, static_cast<int32>(Painted[1].GetLayer()));
+	EXPECT_EQ(Label->GetCachedGeometry().AbsolutePosition, FVector2D(10, 5));
+
+	// Over the text the path runs from the overlay to the text; beside it, to the border.
+	const TArray<FWidgetAndPointer> OverText = Grid.GetBubblePath(FVector2D(12, 8), 0, false);
+	ASSERT_EQ(OverText.Num(), 2);
+	EXPECT_EQ(OverText[0].GetWidgetPtr(), &*Root);
+	EXPECT_EQ(OverText[1].GetWidgetPtr(), &*Label);
+	const TArray<FWidgetAndPointer> Beside = Grid.GetBubblePath(FVector2D(150, 40), 0, false);
+	ASSERT_EQ(Beside.Num(), 2);
+	EXPECT_EQ(Beside[1].Widget->GetTypeAsString(), FString("SBorder"));
+}
+
+TEST(SlateRender, DisabledTextIsGreyedOut)
+{
+	const TSharedRef<STextBlock> Label = SNew(STextBlock).Text(Text("WWWWWWWW")).ColorAndOpacity(FLinearColor(1, 0, 0));
+	FHeadlessWindow Window(SNew(SOverlay) + SOverlay::Slot().HAlign(HAlign_Left).VAlign(VAlign_Top)[Label], FVector2D(120, 30));
+	auto HasRedInk = [](const FImage& Image) {
+		for (int Y = 0; Y < Image.Height; ++Y)
+		{
+			for (int X = 0; X < Image.Width; ++X)
+			{
+				const FRgba P = Image.At(X, Y);
+				if (P.R > 200 && P.G < 60)
+				{
+					return true;
+				}
+			}
+		}
+		return false;
+	};
+	EXPECT_TRUE(HasRedInk(Window.Render()));
+	Label->SetEnabled(false);
+	const FImage Disabled = Window.Render();
+	EXPECT_FALSE(HasRedInk(Disabled));
+	int Left, Top, Right, Bottom;
+	EXPECT_TRUE(BoundsOfInk(Disabled, Standin::Slate::ToRgba(Standin::Slate::Look::WindowBackground), Left, Top, Right, Bottom));
 }

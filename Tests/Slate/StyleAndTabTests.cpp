@@ -4,6 +4,7 @@
 #include "Interfaces/IPluginManager.h"
 #include "Slate/SlateGameResources.h"
 #include "Standin/Engine.h"
+#include "Standin/SlateTabs.h"
 #include "WorkspaceMenuStructureModule.h"
 
 #include <gmock/gmock.h>
@@ -65,7 +66,7 @@ TEST(SlateTabs, NomadSpawnerIsFiledInTheMenuAndSpawnsOneTabWhileOpen)
 		.SetGroup(Menu.GetToolsStructureRoot())
 		.SetIcon(FSlateIcon(FEditorStyle::GetStyleSetName(), "Log.TabIcon"));
 
-	ASSERT_EQ(Menu.GetToolsStructureRoot()->GetChildItems().size(), 1u);
+	ASSERT_EQ(Menu.GetToolsStructureRoot()->GetChildItems().Num(), 1);
 	EXPECT_EQ(Menu.GetToolsStructureRoot()->GetChildItems()[0]->GetDisplayName().ToString(), FString("Sample Tab"));
 
 	const TSharedPtr<SDockTab> First = FGlobalTabmanager::Get()->TryInvokeTab(FTabId(FName("SampleTab")));
@@ -79,8 +80,8 @@ TEST(SlateTabs, NomadSpawnerIsFiledInTheMenuAndSpawnsOneTabWhileOpen)
 	EXPECT_EQ(Spawns, 2);
 
 	EXPECT_TRUE(FGlobalTabmanager::Get()->UnregisterNomadTabSpawner(FName("SampleTab")));
-	EXPECT_TRUE(Menu.GetToolsStructureRoot()->GetChildItems().empty());
-	FGlobalTabmanager::Get()->StandinCloseAllTabs();
+	EXPECT_TRUE(Menu.GetToolsStructureRoot()->GetChildItems().IsEmpty());
+	Standin::Slate::CloseAllTabs();
 	EXPECT_FALSE(FGlobalTabmanager::Get()->TryInvokeTab(FName("SampleTab")).IsValid());
 }
 
@@ -88,7 +89,8 @@ TEST(SlateTabs, DockTabShowsItsLabelAboveItsPaddedContent)
 {
 	const TSharedRef<STextBlock> Inside = SNew(STextBlock).Text(Text("inside"));
 	FHeadlessWindow Window(SNew(SDockTab).ContentPadding(5).Label(Text("Drovik Workshop"))[Inside], FVector2D(1024, 640));
-	EXPECT_RECT(GeometryOf(Window, Inside), 5, SDockTab::TabStripHeight + 5, 1014, 640 - SDockTab::TabStripHeight - 10);
+	using Standin::Slate::Look::TabStripHeight;
+	EXPECT_RECT(GeometryOf(Window, Inside), 5, TabStripHeight + 5, 1014, 640 - TabStripHeight - 10);
 	EXPECT_THAT(Window.Describe(), HasSubstr("SDockTab \"Drovik Workshop\" (0,0 1024x640)"));
 }
 

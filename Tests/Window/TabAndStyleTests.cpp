@@ -5,6 +5,7 @@
 #include "Levelwright/LevelwrightStyle.h"
 #include "Standin/Machine.h"
 #include "Standin/SlatePaint.h"
+#include "Standin/SlateTabs.h"
 #include "Standin/SlateWindow.h"
 #include "Standin/StringUtf8.h"
 #include "Styling/SlateStyleRegistry.h"
@@ -154,13 +155,13 @@ TEST_F(FWindowTest, EachWindowDrawsTheLogoFromThePluginFolderAt200By80)
 	EXPECT_EQ(Brush->GetDrawType(), ESlateBrushDrawType::Image);
 	EXPECT_EQ(Brush->Tiling, ESlateBrushTileType::NoTile);
 	EXPECT_EQ(Brush->ImageType, ESlateBrushImageType::FullColor);
-	EXPECT_TRUE(Brush->GetTint(FLinearColor(0.2f, 0.2f, 0.2f, 0.5f)) == FLinearColor(1, 1, 1, 1));
+	EXPECT_TRUE(Brush->GetTint(FWidgetStyle().SetForegroundColor(FLinearColor(0.2f, 0.2f, 0.2f, 0.5f))) == FLinearColor(1, 1, 1, 1));
 }
 
 TEST_F(FWindowTest, TheTabOpensAWindowUntilShutDown)
 {
 	StartWorkshopMode();
-	const TSharedPtr<FTabSpawnerEntry> Spawner = FGlobalTabmanager::Get()->FindTabSpawner(WorkshopTabId);
+	const TSharedPtr<FTabSpawnerEntry> Spawner = Standin::Slate::FindNomadTabSpawner(WorkshopTabId);
 	ASSERT_TRUE(Spawner.IsValid());
 	EXPECT_EQ(ToUtf8(Spawner->GetDisplayName()), "Drovik Workshop");
 	EXPECT_NE(Spawner->GetMenuType(), ETabSpawnerMenuType::Hidden);
@@ -172,7 +173,7 @@ TEST_F(FWindowTest, TheTabOpensAWindowUntilShutDown)
 		EXPECT_EQ(ToUtf8(Tab->GetTabLabel()), "Drovik Workshop");
 		EXPECT_EQ(Tab->GetTabRole(), ETabRole::MajorTab);
 		EXPECT_THAT(Describe(Tab.ToSharedRef()), HasSubstr("SDrovikWorkshopWindow"));
-		FGlobalTabmanager::Get()->StandinCloseAllTabs();
+		Standin::Slate::CloseAllTabs();
 	}
 
 	ShutdownModule();

@@ -186,7 +186,7 @@ void RunEditorFrame()
 {
 	Async::RunGameThreadTasks();
 	TickTickables(FrameDeltaSeconds);
-	Services::TickWindows();
+	Services::TickWindows(FrameDeltaSeconds);
 	std::this_thread::sleep_for(FrameSleep);
 }
 } // namespace Standin::Editor

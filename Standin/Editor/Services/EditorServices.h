@@ -23,6 +23,6 @@ bool EditObject(const std::string& ObjectPath, const std::vector<std::pair<std::
 // Windows: the tab, clicks, typing, the widget tree and screenshots.
 bool RunWindowCommand(std::string_view Verb, std::string_view Arguments, const std::filesystem::path& StartFolder,
 					  std::string& OutError);
-void TickWindows();
+void TickWindows(float DeltaSeconds);
 void CloseAllWindows();
 } // namespace Standin::Editor::Services

@@ -20,9 +20,9 @@ bool RunWindowCommand(std::string_view Verb, std::string_view Arguments, const s
 	return Result.bOk;
 }
 
-void TickWindows()
+void TickWindows(float DeltaSeconds)
 {
-	Standin::Editor::TickWindows();
+	Standin::Editor::TickWindows(DeltaSeconds);
 }
 
 void CloseAllWindows()

@@ -1,6 +1,26 @@
 #include "Framework/Docking/TabManager.h"
 
+#include "Framework/TabRegistry.h"
+#include "Standin/SlateTabs.h"
+
+#include <map>
+
 DEFINE_LOG_CATEGORY_STATIC(LogTabManager, Log, All)
+
+namespace
+{
+struct FTabRegistry
+{
+	std::map<FName, TSharedRef<FTabSpawnerEntry>> NomadSpawners;
+	std::map<FName, TSharedRef<SDockTab>> LiveTabs;
+};
+
+FTabRegistry& Registry()
+{
+	static FTabRegistry Tabs;
+	return Tabs;
+}
+} // namespace
 
 FTabSpawnerEntry& FTabSpawnerEntry::SetGroup(const TSharedRef<FWorkspaceItem>& InGroup)
 {
@@ -21,40 +41,34 @@ const TSharedRef<FGlobalTabmanager>& FGlobalTabmanager::Get()
 
 FTabSpawnerEntry& FGlobalTabmanager::RegisterNomadTabSpawner(const FName TabId, const FOnSpawnTab& OnSpawnTab)
 {
-	ensureMsgf(!NomadSpawners.contains(TabId), TEXT("A nomad tab spawner named '%s' is already registered"), *TabId.ToString());
+	ensureMsgf(!Registry().NomadSpawners.contains(TabId), TEXT("A nomad tab spawner named '%s' is already registered"), *TabId.ToString());
 	UnregisterNomadTabSpawner(TabId);
 	const TSharedRef<FTabSpawnerEntry> Entry = MakeShareable(new FTabSpawnerEntry(TabId, OnSpawnTab));
-	NomadSpawners.emplace(TabId, Entry);
+	Registry().NomadSpawners.emplace(TabId, Entry);
 	return *Entry;
 }
 
 bool FGlobalTabmanager::UnregisterNomadTabSpawner(const FName TabId)
 {
-	const auto Found = NomadSpawners.find(TabId);
-	if (Found == NomadSpawners.end())
+	const auto Found = Registry().NomadSpawners.find(TabId);
+	if (Found == Registry().NomadSpawners.end())
 	{
 		return false;
 	}
-	if (const TSharedPtr<FWorkspaceItem> Group = Found->second->GetGroup())
+	if (const TSharedPtr<FWorkspaceItem> Group = Found->second->Group.Pin())
 	{
 		Group->RemoveItem(StaticCastSharedRef<FWorkspaceItem>(Found->second));
 	}
-	NomadSpawners.erase(Found);
+	Registry().NomadSpawners.erase(Found);
 	return true;
 }
 
-bool FGlobalTabmanager::HasTabSpawner(FName TabId) const { return NomadSpawners.contains(TabId); }
-
-TSharedPtr<FTabSpawnerEntry> FGlobalTabmanager::FindTabSpawner(const FName TabId) const
-{
-	const auto Found = NomadSpawners.find(TabId);
-	return Found != NomadSpawners.end() ? TSharedPtr<FTabSpawnerEntry>(Found->second) : TSharedPtr<FTabSpawnerEntry>();
-}
+bool FGlobalTabmanager::HasTabSpawner(FName TabId) const { return Registry().NomadSpawners.contains(TabId); }
 
 TSharedPtr<SDockTab> FGlobalTabmanager::FindExistingLiveTab(const FTabId& TabId) const
 {
-	const auto Found = LiveTabs.find(TabId.TabType);
-	return Found != LiveTabs.end() ? TSharedPtr<SDockTab>(Found->second) : TSharedPtr<SDockTab>();
+	const auto Found = Registry().LiveTabs.find(TabId.TabType);
+	return Found != Registry().LiveTabs.end() ? TSharedPtr<SDockTab>(Found->second) : TSharedPtr<SDockTab>();
 }
 
 TSharedPtr<SDockTab> FGlobalTabmanager::TryInvokeTab(const FTabId& TabId)
@@ -63,15 +77,14 @@ TSharedPtr<SDockTab> FGlobalTabmanager::TryInvokeTab(const FTabId& TabId)
 	{
 		return Existing;
 	}
-	const auto Found = NomadSpawners.find(TabId.TabType);
-	if (Found == NomadSpawners.end() || !Found->second->GetSpawnDelegate().IsBound())
+	const auto Found = Registry().NomadSpawners.find(TabId.TabType);
+	if (Found == Registry().NomadSpawners.end() || !Found->second->OnSpawnTab.IsBound())
 	{
 		UE_LOG(LogTabManager, Warning, TEXT("Unable to spawn tab '%s' because no spawner is registered."), *TabId.ToString());
 		return nullptr;
 	}
-	const TSharedRef<SDockTab> Tab = Found->second->GetSpawnDelegate().Execute(FSpawnTabArgs(nullptr, TabId));
-	Tab->SetStandinTabId(TabId.TabType);
-	LiveTabs.insert_or_assign(TabId.TabType, Tab);
+	const TSharedRef<SDockTab> Tab = Found->second->OnSpawnTab.Execute(FSpawnTabArgs(nullptr, TabId));
+	Registry().LiveTabs.insert_or_assign(TabId.TabType, Tab);
 	return Tab;
 }
 
@@ -82,21 +95,26 @@ TSharedRef<SDockTab> FGlobalTabmanager::InvokeTab(const FTabId& TabId)
 	return Tab.ToSharedRef();
 }
 
-void FGlobalTabmanager::StandinForgetTab(const SDockTab& Tab)
+namespace Standin::Slate
 {
-	const auto Found = LiveTabs.find(Tab.GetStandinTabId());
-	if (Found != LiveTabs.end() && Found->second.Get() == &Tab)
-	{
-		LiveTabs.erase(Found);
-	}
+void ForgetLiveTab(const SDockTab& Tab)
+{
+	std::erase_if(Registry().LiveTabs, [&](const auto& Entry) { return Entry.second.Get() == &Tab; });
 }
 
-void FGlobalTabmanager::StandinCloseAllTabs()
+TSharedPtr<FTabSpawnerEntry> FindNomadTabSpawner(const FName TabId)
 {
-	const std::map<FName, TSharedRef<SDockTab>> Open = LiveTabs;
+	const auto Found = Registry().NomadSpawners.find(TabId);
+	return Found != Registry().NomadSpawners.end() ? TSharedPtr<FTabSpawnerEntry>(Found->second) : TSharedPtr<FTabSpawnerEntry>();
+}
+
+void CloseAllTabs()
+{
+	const std::map<FName, TSharedRef<SDockTab>> Open = Registry().LiveTabs;
 	for (const auto& [TabId, Tab] : Open)
 	{
 		Tab->RequestCloseTab();
 	}
-	LiveTabs.clear();
+	Registry().LiveTabs.clear();
 }
+} // namespace Standin::Slate

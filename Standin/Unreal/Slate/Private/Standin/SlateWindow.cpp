@@ -1,11 +1,16 @@
+// The headless window: layout, painting, `show` and rendering.
 #include "Standin/SlateWindow.h"
 
+#include "Layout/ArrangedChildren.h"
+#include "Layout/Children.h"
+#include "Standin/SlateApplication.h"
 #include "Standin/StringUtf8.h"
-#include "Widgets/Input/SEditableTextBox.h"
-#include "Widgets/Text/STextBlock.h"
-#include "../Widgets/WidgetLabels.h"
+#include "Styling/CoreStyle.h"
+#include "Styling/WidgetStyle.h"
+#include "Types/PaintArgs.h"
+#include "Widgets/SNullWidget.h"
+#include "SlateWidgetInfo.h"
 
-#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -13,47 +18,97 @@ namespace Standin::Slate
 {
 namespace
 {
-std::string Trim(std::string_view Text)
-{
-	const auto First = Text.find_first_not_of(" \t");
-	if (First == std::string_view::npos)
-	{
-		return std::string();
-	}
-	const auto Last = Text.find_last_not_of(" \t\r\n");
-	return std::string(Text.substr(First, Last - First + 1));
-}
-
-std::string Unquote(std::string_view Text)
-{
-	std::string Trimmed = Trim(Text);
-	if (Trimmed.size() >= 2 && Trimmed.front() == '"' && Trimmed.back() == '"')
-	{
-		return Trimmed.substr(1, Trimmed.size() - 2);
-	}
-	return Trimmed;
-}
-
-std::string NoVisibleWidget(std::string_view Label) { return "no visible widget labelled \"" + std::string(Label) + "\""; }
+constexpr int MaxLayoutPasses = 4;
 
 long Round(float Value) { return std::lround(Value); }
 
-bool IsTextBlock(const SWidget& Widget) { return Widget.GetType() == FName(TEXT("STextBlock")); }
-} // namespace
+FGeometry WindowGeometry(const FVector2D& Size) { return FGeometry(FVector2D(0, 0), FVector2D(0, 0), Size, 1.0f); }
 
-std::string GetWidgetLabel(const SWidget& Widget)
+void CollectVisible(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, int32 Depth, std::vector<FVisibleWidget>& Out)
 {
-	FString Label = Widget.GetStandinLabel();
-	if (Label.IsEmpty() && Widget.IsStandinClickable())
+	Out.push_back(FVisibleWidget{Widget, Geometry, Depth});
+	FArrangedChildren Arranged(EVisibility::Visible);
+	Widget->ArrangeChildren(Geometry, Arranged);
+	for (const FArrangedWidget& Child : Arranged)
 	{
-		Label = FindContentLabel(Widget);
+		CollectVisible(Child.Widget, Child.Geometry, Depth + 1, Out);
 	}
-	return Standin::ToUtf8(Label);
 }
 
-FHeadlessWindow::FHeadlessWindow(const TSharedRef<SWidget>& InContent, const FVector2D& InSize) : Content(InContent), Size(InSize) {}
+// The desired sizes of every widget the prepass reached, in a fixed order.
+void CollectDesiredSizes(const TSharedRef<SWidget>& Widget, std::vector<FVector2D>& Out)
+{
+	Out.push_back(Widget->GetDesiredSize());
+	if (FChildren* Children = Widget->GetChildren())
+	{
+		for (int32 Index = 0; Index < Children->Num(); ++Index)
+		{
+			const TSharedRef<SWidget> Child = Children->GetChildAt(Index);
+			if (Child->GetVisibility() != EVisibility::Collapsed)
+			{
+				CollectDesiredSizes(Child, Out);
+			}
+		}
+	}
+}
+} // namespace
 
-std::vector<FVisibleWidget> FHeadlessWindow::Layout() const { return LayoutWindow(Content, Size); }
+FHeadlessWindow::FHeadlessWindow(const TSharedRef<SWidget>& InContent, const FVector2D& InSize) : Layers{InContent}, Size(InSize), Elements(nullptr) {}
+
+void FHeadlessWindow::PaintLayers() const
+{
+	Grid.ClearGridForNewFrame(FSlateRect(0, 0, Size.X, Size.Y));
+	Elements.ResetElementList();
+	const FWidgetStyle RootStyle = FWidgetStyle().SetForegroundColor(Look::DefaultForeground);
+	int32 LayerId = 0;
+	for (const TSharedRef<SWidget>& Layer : Layers)
+	{
+		if (Layer->GetVisibility().IsVisible())
+		{
+			const FPaintArgs Args(*Layer, Grid, FVector2D(0, 0), GetCurrentTime(), GetDeltaTime());
+			LayerId = Layer->Paint(Args, WindowGeometry(Size), FSlateRect(0, 0, Size.X, Size.Y), Elements, LayerId, RootStyle, true) + 1;
+		}
+	}
+}
+
+std::vector<FVisibleWidget> FHeadlessWindow::Layout() const
+{
+	// Painting caches each widget's geometry, which wrapped text measures itself at in the next
+	// prepass: the layout has settled when a prepass after painting changes no desired size.
+	std::vector<FVector2D> Before, After;
+	for (const TSharedRef<SWidget>& Layer : Layers)
+	{
+		Layer->SlatePrepass(1.0f);
+	}
+	for (int Pass = 0; Pass < MaxLayoutPasses; ++Pass)
+	{
+		Before.clear();
+		After.clear();
+		for (const TSharedRef<SWidget>& Layer : Layers)
+		{
+			CollectDesiredSizes(Layer, Before);
+		}
+		PaintLayers();
+		for (const TSharedRef<SWidget>& Layer : Layers)
+		{
+			Layer->SlatePrepass(1.0f);
+			CollectDesiredSizes(Layer, After);
+		}
+		if (Before == After)
+		{
+			break;
+		}
+	}
+	std::vector<FVisibleWidget> Visible;
+	for (const TSharedRef<SWidget>& Layer : Layers)
+	{
+		if (Layer->GetVisibility().IsVisible())
+		{
+			CollectVisible(Layer, WindowGeometry(Size), 0, Visible);
+		}
+	}
+	return Visible;
+}
 
 std::string FHeadlessWindow::Describe() const
 {
@@ -65,106 +120,30 @@ std::string FHeadlessWindow::Describe() const
 			continue;
 		}
 		Out << std::string(static_cast<std::size_t>(Visible.Depth) * 2, ' ') << Standin::ToUtf8(Visible.Widget->GetTypeAsString());
-		if (const std::string Label = Standin::ToUtf8(Visible.Widget->GetStandinLabel()); !Label.empty())
+		if (const std::string Label = GetWidgetLabel(*Visible.Widget); !Label.empty())
 		{
 			Out << " \"" << Label << "\"";
 		}
 		const FGeometry& G = Visible.Geometry;
-		Out << " (" << Round(G.AbsolutePosition.X) << "," << Round(G.AbsolutePosition.Y) << " " << Round(G.Size.X) << "x" << Round(G.Size.Y)
-			<< ")\n";
+		Out << " (" << Round(G.AbsolutePosition.X) << "," << Round(G.AbsolutePosition.Y) << " " << Round(G.Size.X) << "x" << Round(G.Size.Y) << ")";
+		if (const std::string State = DescribeState(*Visible.Widget, G); !State.empty())
+		{
+			Out << " " << State;
+		}
+		Out << "\n";
 	}
 	return Out.str();
 }
 
-bool FHeadlessWindow::Click(std::string_view Label, std::string& Error)
+FImage FHeadlessWindow::Render() const
 {
-	const std::string Wanted = Unquote(Label);
-	for (const FVisibleWidget& Visible : Layout())
-	{
-		SWidget& Widget = *Visible.Widget;
-		if (!Widget.IsStandinClickable() || GetWidgetLabel(Widget) != Wanted)
-		{
-			continue;
-		}
-		if (!Widget.GetVisibility().IsHitTestVisible())
-		{
-			continue;
-		}
-		if (!Widget.IsEnabled())
-		{
-			Error = "the widget labelled \"" + Wanted + "\" is disabled";
-			return false;
-		}
-		Widget.StandinClick();
-		return true;
-	}
-	Error = NoVisibleWidget(Wanted);
-	return false;
+	Layout();
+	// The core style names the images the renderer paints itself.
+	FCoreStyle::Get();
+	FCanvas Canvas(static_cast<int>(std::lround(Size.X)), static_cast<int>(std::lround(Size.Y)), ToRgba(Look::WindowBackground));
+	DrawElements(Elements, Canvas);
+	return Canvas.GetImage();
 }
-
-bool FHeadlessWindow::Type(std::string_view Label, std::string_view Text, std::string& Error)
-{
-	const std::vector<FVisibleWidget> Visible = Layout();
-	bool bFoundLabel = false;
-	for (const FVisibleWidget& Candidate : Visible)
-	{
-		if (!bFoundLabel)
-		{
-			bFoundLabel = IsTextBlock(*Candidate.Widget) && GetWidgetLabel(*Candidate.Widget) == Label;
-			continue;
-		}
-		if (Candidate.Widget->GetType() == FName(TEXT("SEditableTextBox")))
-		{
-			auto& Box = static_cast<SEditableTextBox&>(*Candidate.Widget);
-			if (!Box.StandinTypeText(FText::FromString(Standin::FromUtf8(Text))))
-			{
-				Error = "the text box under \"" + std::string(Label) + "\" does not take input";
-				return false;
-			}
-			return true;
-		}
-	}
-	Error = bFoundLabel ? "no visible text box under \"" + std::string(Label) + "\"" : NoVisibleWidget(Label);
-	return false;
-}
-
-std::optional<std::pair<std::string, std::string>> FHeadlessWindow::SplitLabelAndText(std::string_view Arguments) const
-{
-	const std::string Trimmed = Trim(Arguments);
-	if (!Trimmed.empty() && Trimmed.front() == '"')
-	{
-		const auto Close = Trimmed.find('"', 1);
-		if (Close != std::string::npos)
-		{
-			return std::make_pair(Trimmed.substr(1, Close - 1), Unquote(std::string_view(Trimmed).substr(Close + 1)));
-		}
-	}
-	std::vector<std::string> Labels;
-	for (const FVisibleWidget& Visible : Layout())
-	{
-		if (IsTextBlock(*Visible.Widget))
-		{
-			Labels.push_back(GetWidgetLabel(*Visible.Widget));
-		}
-	}
-	// The longest leading run of words that names a shown text block.
-	std::vector<std::size_t> Ends{Trimmed.size()};
-	for (std::size_t Blank = Trimmed.rfind(' '); Blank != std::string::npos && Blank > 0; Blank = Trimmed.rfind(' ', Blank - 1))
-	{
-		Ends.push_back(Blank);
-	}
-	for (const std::size_t End : Ends)
-	{
-		const std::string Candidate = Trim(std::string_view(Trimmed).substr(0, End));
-		if (std::find(Labels.begin(), Labels.end(), Candidate) != Labels.end())
-		{
-			return std::make_pair(Candidate, Unquote(std::string_view(Trimmed).substr(End)));
-		}
-	}
-	return std::nullopt;
-}
-
-FImage FHeadlessWindow::Render() const { return PaintWindow(Content, Size); }
 
 bool FHeadlessWindow::Screenshot(const std::filesystem::path& HostPath, std::string& Error) const
 {
@@ -175,4 +154,6 @@ bool FHeadlessWindow::Screenshot(const std::filesystem::path& HostPath, std::str
 	}
 	return SavePng(Render(), HostPath, &Error);
 }
+
+std::string GetWidgetLabel(const SWidget& Widget) { return Standin::ToUtf8(LabelOf(Widget)); }
 } // namespace Standin::Slate

@@ -1,22 +1,32 @@
 #include "Widgets/Text/STextBlock.h"
 
+#include "Rendering/DrawElements.h"
 #include "Standin/SlatePaint.h"
+#include "Styling/WidgetStyle.h"
 #include "Widgets/Images/SThrobber.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 using namespace Standin::Slate;
 
 namespace
 {
 std::u16string_view View(const FString& Text) { return std::u16string_view(*Text, Text.Len()); }
+
+std::vector<std::u16string> WrapLines(const FText& Text, const FSlateFontInfo& Font, float WrapWidth)
+{
+	return WrapText(View(Text.ToString()), static_cast<float>(Font.Size), WrapWidth, WeightOf(Font));
+}
 } // namespace
 
 void STextBlock::Construct(const FArguments& InArgs)
 {
 	BoundText = InArgs._Text;
-	TextStyle = InArgs._TextStyle ? InArgs._TextStyle : &FTextBlockStyle::GetDefault();
+	TextStyle = InArgs._TextStyle ? InArgs._TextStyle : &FCoreStyle::Get().GetWidgetStyle<FTextBlockStyle>(FName(TEXT("NormalText")));
+	Font = InArgs._Font;
 	ColorAndOpacity = InArgs._ColorAndOpacity;
 	WrapTextAt = InArgs._WrapTextAt;
 	AutoWrapText = InArgs._AutoWrapText;
@@ -24,10 +34,12 @@ void STextBlock::Construct(const FArguments& InArgs)
 	MinDesiredWidth = InArgs._MinDesiredWidth;
 }
 
+FSlateFontInfo STextBlock::GetFont() const { return Font.IsSet() ? Font.Get() : TextStyle->Font; }
+
 float STextBlock::WrapWidthFor(float GivenWidth) const
 {
 	const float Fixed = WrapTextAt.Get(0.0f);
-	const float Auto = AutoWrapText.Get(false) ? GivenWidth - Margin.Get(FMargin(0)).GetTotalSpaceAlong0() : 0.0f;
+	const float Auto = AutoWrapText.Get(false) ? GivenWidth - Margin.Get(FMargin(0)).GetTotalSpaceAlong<Orient_Horizontal>() : 0.0f;
 	if (Fixed > 0 && Auto > 0)
 	{
 		return std::min(Fixed, Auto);
@@ -35,59 +47,76 @@ float STextBlock::WrapWidthFor(float GivenWidth) const
 	return std::max(Fixed, Auto);
 }
 
-std::vector<std::u16string> STextBlock::LinesFor(float GivenWidth) const
-{
-	const EFontWeight Weight = TextStyle->bBold ? EFontWeight::Bold : EFontWeight::Regular;
-	return WrapText(View(GetText().ToString()), TextStyle->FontSize, WrapWidthFor(GivenWidth), Weight);
-}
-
 FVector2D STextBlock::ComputeDesiredSize(float) const
 {
-	// Wrapping text measures itself at the width it was last given (none before the first layout).
-	MeasuredLines = LinesFor(GetCachedGeometry().Size.X);
-	const EFontWeight Weight = TextStyle->bBold ? EFontWeight::Bold : EFontWeight::Regular;
+	// Wrapping text measures itself at the width it was last given (none before the first paint).
+	const FSlateFontInfo TextFont = GetFont();
+	const std::vector<std::u16string> Lines = WrapLines(GetText(), TextFont, WrapWidthFor(GetCachedGeometry().Size.X));
+	const float Size = static_cast<float>(TextFont.Size);
 	float Width = 0;
-	for (const std::u16string& Line : MeasuredLines)
+	for (const std::u16string& Line : Lines)
 	{
-		Width = std::max(Width, MeasureLine(Line, TextStyle->FontSize, Weight).Width);
+		Width = std::max(Width, MeasureLine(Line, Size, WeightOf(TextFont)).Width);
 	}
 	const FMargin TextMargin = Margin.Get(FMargin(0));
-	const float Height = LineHeight(TextStyle->FontSize, Weight) * static_cast<float>(MeasuredLines.size());
-	return FVector2D(std::max(Width, MinDesiredWidth.Get(0.0f)) + TextMargin.GetTotalSpaceAlong0(), Height + TextMargin.GetTotalSpaceAlong1());
+	const float Height = LineHeight(Size, WeightOf(TextFont)) * static_cast<float>(Lines.size());
+	return FVector2D(std::max(Width, MinDesiredWidth.Get(0.0f)) + TextMargin.GetTotalSpaceAlong<Orient_Horizontal>(), Height + TextMargin.GetTotalSpaceAlong<Orient_Vertical>());
 }
 
-bool STextBlock::StandinNeedsRelayout() const
+int32 STextBlock::OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+						  FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
 {
-	return AutoWrapText.Get(false) && LinesFor(GetCachedGeometry().Size.X) != MeasuredLines;
-}
-
-void STextBlock::OnPaintSelf(const FGeometry& AllottedGeometry, FPaintContext& Context) const
-{
+	const FSlateFontInfo TextFont = GetFont();
 	const FMargin TextMargin = Margin.Get(FMargin(0));
-	FRect Area = ToRect(AllottedGeometry);
-	Area.Left += TextMargin.Left;
-	Area.Top += TextMargin.Top;
-	const FSlateColor Colour = ColorAndOpacity.Get(TextStyle->ColorAndOpacity);
-	const FLinearColor Resolved = Context.bParentEnabled && IsEnabled() ? Colour.GetColor(Context.Foreground) : Look::SubduedForeground;
-	DrawText(Context, Area, LinesFor(AllottedGeometry.Size.X), TextStyle->FontSize, Resolved,
-			 TextStyle->bBold ? EFontWeight::Bold : EFontWeight::Regular);
+	const ESlateDrawEffect DrawEffects = ShouldBeEnabled(bParentEnabled) ? ESlateDrawEffect::None : ESlateDrawEffect::DisabledEffect;
+	const FLinearColor Colour = Multiply(InWidgetStyle.GetColorAndOpacityTint(), ColorAndOpacity.Get(TextStyle->ColorAndOpacity).GetColor(InWidgetStyle));
+	const float LineStep = LineHeight(static_cast<float>(TextFont.Size), WeightOf(TextFont));
+	float Top = TextMargin.Top;
+	for (const std::u16string& Line : WrapLines(GetText(), TextFont, WrapWidthFor(AllottedGeometry.Size.X)))
+	{
+		const FString LineText(Line.c_str());
+		const FTextMetrics Metrics = MeasureLine(Line, static_cast<float>(TextFont.Size), WeightOf(TextFont));
+		FSlateDrawElement::MakeText(OutDrawElements, LayerId, AllottedGeometry.ToPaintGeometry(FVector2D(TextMargin.Left, Top), FVector2D(Metrics.Width, LineStep)),
+									LineText, TextFont, DrawEffects, Colour);
+		Top += LineStep;
+	}
+	return LayerId;
 }
 
-void SThrobber::Construct(const FArguments& InArgs) { NumPieces = std::max(1, InArgs._NumPieces); }
-
-FVector2D SThrobber::ComputeDesiredSize(float) const { return FVector2D(PieceSize * NumPieces, PieceSize); }
-
-void SThrobber::OnPaintSelf(const FGeometry& AllottedGeometry, FPaintContext& Context) const
+void SThrobber::Construct(const FArguments& InArgs)
 {
-	// Pieces in a row centred in the widget, fading from the first, as one still frame of the pulse.
-	const FRect Area = ToRect(AllottedGeometry);
+	PieceImage = InArgs._PieceImage;
+	NumPieces = std::max(1, InArgs._NumPieces);
+}
+
+FVector2D SThrobber::ComputeDesiredSize(float) const
+{
+	const FVector2D Piece = PieceImage ? PieceImage->ImageSize : FVector2D(0, 0);
+	return FVector2D(Piece.X * NumPieces, Piece.Y);
+}
+
+int32 SThrobber::OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+						 FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
+{
+	if (!PieceImage)
+	{
+		return LayerId;
+	}
+	// Pieces in a row centred in the widget, fading from the first, as one still frame of the pulse:
+	// each a disc of 60% of its slot.
+	const float PieceSize = PieceImage->ImageSize.X;
 	const float RowWidth = PieceSize * NumPieces;
-	const float Left = Area.Left + std::max(0.0f, (Area.Width() - RowWidth) / 2);
-	const float CenterY = Area.Top + Area.Height() / 2;
+	const float Left = std::max(0.0f, (AllottedGeometry.Size.X - RowWidth) / 2);
+	const float CenterY = AllottedGeometry.Size.Y / 2;
+	const float Radius = PieceSize * 0.3f;
+	const ESlateDrawEffect DrawEffects = ShouldBeEnabled(bParentEnabled) ? ESlateDrawEffect::None : ESlateDrawEffect::DisabledEffect;
 	for (int32 Piece = 0; Piece < NumPieces; ++Piece)
 	{
 		const float Opacity = 1.0f - 0.6f * static_cast<float>(Piece) / std::max(1, NumPieces - 1);
-		Context.Canvas.FillCircle(Left + PieceSize * (Piece + 0.5f), CenterY, PieceSize * 0.3f,
-								  ToRgba(FLinearColor(Look::Accent.R, Look::Accent.G, Look::Accent.B, Opacity)));
+		const float CenterX = Left + PieceSize * (Piece + 0.5f);
+		const FLinearColor Tint = Multiply(InWidgetStyle.GetColorAndOpacityTint(), FLinearColor(Look::Accent.R, Look::Accent.G, Look::Accent.B, Opacity));
+		FSlateDrawElement::MakeBox(OutDrawElements, LayerId, AllottedGeometry.ToPaintGeometry(FVector2D(CenterX - Radius, CenterY - Radius), FVector2D(2 * Radius, 2 * Radius)),
+								   PieceImage, DrawEffects, Tint);
 	}
+	return LayerId;
 }

@@ -1,12 +1,15 @@
 // SBox, SBorder, SWidgetSwitcher and SDockTab.
+#include "Layout/ArrangedChildren.h"
 #include "Layout/LayoutUtils.h"
+#include "Rendering/DrawElements.h"
+#include "Standin/SlateArrange.h"
 #include "Standin/SlatePaint.h"
+#include "Styling/WidgetStyle.h"
 #include "Widgets/Docking/SDockTab.h"
 #include "Widgets/Layout/SBorder.h"
 #include "Widgets/Layout/SBox.h"
 #include "Widgets/Layout/SWidgetSwitcher.h"
-
-#include "Framework/Docking/TabManager.h"
+#include "Framework/TabRegistry.h"
 
 #include <algorithm>
 
@@ -14,15 +17,6 @@ using namespace Standin::Slate;
 
 namespace
 {
-FArrangedWidget PlaceInArea(const TSharedRef<SWidget>& Child, const FGeometry& Area, const FMargin& Padding,
-							EHorizontalAlignment HAlign, EVerticalAlignment VAlign)
-{
-	const FVector2D Desired = Child->GetDesiredSize();
-	const AlignmentArrangeResult X = AlignChild<Orient_Horizontal>(Area.Size.X, Desired.X, Padding, HAlign);
-	const AlignmentArrangeResult Y = AlignChild<Orient_Vertical>(Area.Size.Y, Desired.Y, Padding, VAlign);
-	return FArrangedWidget(Child, Area.MakeChild(FVector2D(X.Offset, Y.Offset), FVector2D(X.Size, Y.Size)));
-}
-
 // An SBox dimension: an override wins; otherwise the content's size within the minimum and maximum.
 float BoxDimension(float ContentSize, const FOptionalSize& Override, const FOptionalSize& Min, const FOptionalSize& Max)
 {
@@ -75,13 +69,23 @@ void SBorder::Construct(const FArguments& InArgs)
 	BorderBackgroundColor = InArgs._BorderBackgroundColor;
 	ColorAndOpacity = InArgs._ColorAndOpacity;
 	ForegroundColor = InArgs._ForegroundColor;
+	ShowDisabledEffect = InArgs._ShowEffectWhenDisabled;
 	ChildSlot.HAlign(InArgs._HAlign).VAlign(InArgs._VAlign).Padding(InArgs._Padding)[InArgs._Content.Widget];
 }
 
-void SBorder::OnPaintSelf(const FGeometry& AllottedGeometry, FPaintContext& Context) const
+int32 SBorder::OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+					   FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
 {
-	const FLinearColor Tint = BorderBackgroundColor.Get(FSlateColor(FLinearColor::White)).GetColor(Context.Foreground);
-	DrawBrush(Context, BorderImage.Get(nullptr), ToRect(AllottedGeometry), Tint);
+	const FSlateBrush* BrushResource = BorderImage.Get(nullptr);
+	const bool bEnabled = ShouldBeEnabled(bParentEnabled);
+	if (BrushResource && BrushResource->DrawAs != ESlateBrushDrawType::NoDrawType)
+	{
+		const ESlateDrawEffect DrawEffects = ShowDisabledEffect.Get(true) && !bEnabled ? ESlateDrawEffect::DisabledEffect : ESlateDrawEffect::None;
+		const FLinearColor Tint = Multiply(Multiply(BrushResource->GetTint(InWidgetStyle), InWidgetStyle.GetColorAndOpacityTint()),
+										   BorderBackgroundColor.Get(FSlateColor(FLinearColor::White)).GetColor(InWidgetStyle));
+		FSlateDrawElement::MakeBox(OutDrawElements, LayerId, AllottedGeometry.ToPaintGeometry(), BrushResource, DrawEffects, Tint);
+	}
+	return SCompoundWidget::OnPaint(Args, AllottedGeometry, MyCullingRect, OutDrawElements, LayerId, InWidgetStyle, bEnabled);
 }
 
 SWidgetSwitcher::SWidgetSwitcher() : ActiveChild(*this), WidgetIndex(0) {}
@@ -158,12 +162,11 @@ void SDockTab::SetContent(TSharedRef<SWidget> InContent)
 	ChildSlot[InContent];
 }
 
-bool SDockTab::RequestCloseTab()
+void SDockTab::RequestCloseTab()
 {
 	const TSharedRef<SDockTab> Self = SharedThis(this);
 	OnTabClosed.ExecuteIfBound(Self);
-	FGlobalTabmanager::Get()->StandinForgetTab(*this);
-	return true;
+	Standin::Slate::ForgetLiveTab(*this);
 }
 
 FVector2D SDockTab::ComputeDesiredSize(float) const
@@ -171,13 +174,13 @@ FVector2D SDockTab::ComputeDesiredSize(float) const
 	const FVector2D ContentSize =
 		Content->GetVisibility() == EVisibility::Collapsed ? FVector2D(0, 0) : Content->GetDesiredSize() + ContentPadding.Get(FMargin(0)).GetDesiredSize();
 	const float LabelWidth = MeasureLine(std::u16string_view(*GetTabLabel().ToString()), DefaultFontSize).Width + 40.0f;
-	return FVector2D(std::max(ContentSize.X, LabelWidth), ContentSize.Y + TabStripHeight);
+	return FVector2D(std::max(ContentSize.X, LabelWidth), ContentSize.Y + Look::TabStripHeight);
 }
 
 void SDockTab::OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const
 {
-	const FGeometry ContentArea = AllottedGeometry.MakeChild(FVector2D(0, TabStripHeight),
-															 FVector2D(AllottedGeometry.Size.X, std::max(0.0f, AllottedGeometry.Size.Y - TabStripHeight)));
+	const FGeometry ContentArea = AllottedGeometry.MakeChild(FVector2D(0, Look::TabStripHeight),
+															 FVector2D(AllottedGeometry.Size.X, std::max(0.0f, AllottedGeometry.Size.Y - Look::TabStripHeight)));
 	const EVisibility ChildVisibility = Content->GetVisibility();
 	if (ArrangedChildren.Accepts(ChildVisibility))
 	{
@@ -185,19 +188,29 @@ void SDockTab::OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChi
 	}
 }
 
-void SDockTab::OnPaintSelf(const FGeometry& AllottedGeometry, FPaintContext& Context) const
+int32 SDockTab::OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+						FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
 {
-	// The tab well: a darker strip with the tab itself raised in the panel colour, as the editor
+	// The tab well: a darker strip with the tab itself raised in the window's colour, as the editor
 	// shows a major tab in its window's title area.
-	const FRect Whole = ToRect(AllottedGeometry);
-	Context.Canvas.FillRect({Whole.Left, Whole.Top, Whole.Right, Whole.Top + TabStripHeight}, ToRgba(FLinearColor(0.004f, 0.004f, 0.004f)));
-	Context.Canvas.FillRect({Whole.Left, Whole.Top + TabStripHeight, Whole.Right, Whole.Bottom}, ToRgba(Look::WindowBackground));
-	const FString LabelText = GetTabLabel().ToString();
-	const std::u16string_view Label(*LabelText, LabelText.Len());
-	const FTextMetrics Metrics = MeasureLine(Label, DefaultFontSize);
-	const FRect Tab{Whole.Left + 6, Whole.Top + 4, Whole.Left + 6 + Metrics.Width + 36, Whole.Top + TabStripHeight + 3};
-	Context.Canvas.FillRoundedRect(Tab, 4, ToRgba(Look::WindowBackground));
-	Context.Canvas.FillRect({Tab.Left, Tab.Top, Tab.Right, Tab.Top + 2}, ToRgba(Look::Accent));
-	DrawLine(Context.Canvas, Label, Tab.Left + 18, Tab.Top + (TabStripHeight - 4 - Metrics.Height) / 2 + 1, DefaultFontSize,
-			 ToRgba(Look::DefaultForeground));
+	const FSlateBrush* White = FCoreStyle::Get().GetBrush(FName(TEXT("WhiteBrush")));
+	const FVector2D Size = AllottedGeometry.GetLocalSize();
+	const float Strip = Look::TabStripHeight;
+	FSlateDrawElement::MakeBox(OutDrawElements, LayerId, AllottedGeometry.ToPaintGeometry(FVector2D(0, 0), FVector2D(Size.X, Strip)), White,
+							   ESlateDrawEffect::None, FLinearColor(0.004f, 0.004f, 0.004f));
+	FSlateDrawElement::MakeBox(OutDrawElements, LayerId, AllottedGeometry.ToPaintGeometry(FVector2D(0, Strip), FVector2D(Size.X, std::max(0.0f, Size.Y - Strip))),
+							   White, ESlateDrawEffect::None, Look::WindowBackground);
+	const FString Label = GetTabLabel().ToString();
+	const FSlateFontInfo Font = FCoreStyle::GetDefaultFontStyle(FName(TEXT("Regular")), DefaultFontSize);
+	const FTextMetrics Metrics = MeasureLine(std::u16string_view(*Label, Label.Len()), static_cast<float>(Font.Size));
+	const FVector2D TabOffset(6, 4);
+	const FVector2D TabSize(Metrics.Width + 36, Strip - 1);
+	FSlateDrawElement::MakeBox(OutDrawElements, LayerId, AllottedGeometry.ToPaintGeometry(TabOffset, TabSize),
+							   FCoreStyle::Get().GetBrush(FName(TEXT("Docking.Tab.ForegroundBrush"))), ESlateDrawEffect::None, Look::WindowBackground);
+	FSlateDrawElement::MakeBox(OutDrawElements, LayerId, AllottedGeometry.ToPaintGeometry(TabOffset, FVector2D(TabSize.X, 2)), White,
+							   ESlateDrawEffect::None, Look::Accent);
+	FSlateDrawElement::MakeText(OutDrawElements, LayerId,
+								AllottedGeometry.ToPaintGeometry(TabOffset + FVector2D(18, (Strip - 4 - Metrics.Height) / 2 + 1), FVector2D(Metrics.Width, Metrics.Height)),
+								Label, Font, ESlateDrawEffect::None, Look::DefaultForeground);
+	return SCompoundWidget::OnPaint(Args, AllottedGeometry, MyCullingRect, OutDrawElements, LayerId, InWidgetStyle, bParentEnabled);
 }

@@ -7,4 +7,3 @@
 DECLARE_DELEGATE_RetVal(FReply, FOnClicked)
 DECLARE_DELEGATE_OneParam(FOnTextChanged, const FText&)
 DECLARE_DELEGATE_TwoParams(FOnTextCommitted, const FText&, ETextCommit::Type)
-DECLARE_DELEGATE_OneParam(FOnCheckStateChanged, ECheckBoxState)

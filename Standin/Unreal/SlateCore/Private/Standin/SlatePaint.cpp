@@ -1,11 +1,13 @@
 #include "Standin/SlatePaint.h"
 
-#include "Layout/ArrangedChildren.h"
+#include "Rendering/DrawElements.h"
 #include "Standin/StringUtf8.h"
-#include "Widgets/SWidget.h"
+#include "Styling/SlateBrush.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <mutex>
 #include <optional>
 
 namespace Standin::Slate
@@ -35,6 +37,8 @@ const FLinearColor InputBackground = FromSrgb(15, 15, 15);
 const FLinearColor InputOutline = FromSrgb(74, 74, 74);
 const FLinearColor Accent = FLinearColor(0.728f, 0.364f, 0.003f);
 const FLinearColor Hyperlink = FromSrgb(96, 164, 255);
+const FLinearColor Success = FromSrgb(90, 200, 90);
+const FLinearColor Failure = FromSrgb(230, 70, 60);
 } // namespace Look
 
 FRgba ToRgba(const FLinearColor& Colour)
@@ -44,10 +48,13 @@ FRgba ToRgba(const FLinearColor& Colour)
 			static_cast<std::uint8_t>(std::lround(Alpha * 255.0f))};
 }
 
-FRect ToRect(const FGeometry& Geometry)
+FRect ToRect(const FSlateRect& Rect) { return {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom}; }
+
+FLinearColor Multiply(const FLinearColor& A, const FLinearColor& B) { return FLinearColor(A.R * B.R, A.G * B.G, A.B * B.B, A.A * B.A); }
+
+EFontWeight WeightOf(const FSlateFontInfo& Font)
 {
-	return {Geometry.AbsolutePosition.X, Geometry.AbsolutePosition.Y, Geometry.AbsolutePosition.X + Geometry.Size.X,
-			Geometry.AbsolutePosition.Y + Geometry.Size.Y};
+	return Font.TypefaceFontName == FName(TEXT("Bold")) ? EFontWeight::Bold : EFontWeight::Regular;
 }
 
 const FImage* FindBrushImage(const FName& ResourceName)
@@ -79,97 +86,114 @@ const FImage* FindBrushImage(const FName& ResourceName)
 	return Found->second.Image ? &*Found->second.Image : nullptr;
 }
 
-bool DrawBrush(FPaintContext& Context, const FSlateBrush* Brush, const FRect& Rect, const FLinearColor& Tint)
-{
-	if (!Brush || Brush->DrawAs == ESlateBrushDrawType::NoDrawType || Rect.IsEmpty())
-	{
-		return false;
-	}
-	const FLinearColor BrushTint = Brush->GetTint(Context.Foreground);
-	const FLinearColor Colour(BrushTint.R * Tint.R, BrushTint.G * Tint.G, BrushTint.B * Tint.B, BrushTint.A * Tint.A);
-	if (const FImage* Image = FindBrushImage(Brush->GetResourceName()))
-	{
-		Context.Canvas.DrawImage(*Image, Rect, ToRgba(Colour));
-		return true;
-	}
-	switch (Brush->DrawAs)
-	{
-	case ESlateBrushDrawType::Box:
-		Context.Canvas.FillRoundedRect(Rect, Brush->StandinCornerRadius, ToRgba(Colour));
-		if (Brush->StandinOutlineColor.A > 0)
-		{
-			Context.Canvas.StrokeRect(Rect, 1.0f, ToRgba(Brush->StandinOutlineColor));
-		}
-		return true;
-	case ESlateBrushDrawType::Border:
-		Context.Canvas.StrokeRect(Rect, std::max(1.0f, Brush->Margin.Left), ToRgba(Colour));
-		return true;
-	default:
-		// An image brush whose file is missing draws nothing, as the renderer finds no texture.
-		return false;
-	}
-}
-
-void DrawText(FPaintContext& Context, const FRect& Rect, const std::vector<std::u16string>& Lines, float FontSize,
-			  const FLinearColor& Colour, EFontWeight Weight)
-{
-	const float LineStep = LineHeight(FontSize, Weight);
-	float Y = Rect.Top;
-	for (const std::u16string& Line : Lines)
-	{
-		DrawLine(Context.Canvas, Line, Rect.Left, Y, FontSize, ToRgba(Colour), Weight);
-		Y += LineStep;
-	}
-}
-
 namespace
 {
-void CollectVisible(const TSharedRef<SWidget>& Widget, const FGeometry& Geometry, int32 Depth, std::vector<FVisibleWidget>& Out)
+std::mutex PaintersLock;
+
+std::map<FName, FBrushPainter>& Painters()
 {
-	Widget->SetStandinCachedGeometry(Geometry);
-	Out.push_back(FVisibleWidget{Widget, Geometry, Depth});
-	FArrangedChildren Arranged(EVisibility::Visible);
-	Widget->ArrangeChildren(Geometry, Arranged);
-	for (const FArrangedWidget& Child : Arranged)
+	static std::map<FName, FBrushPainter> Registered;
+	return Registered;
+}
+
+FBrushPainter FindPainter(const FName& ResourceName)
+{
+	const std::lock_guard<std::mutex> Lock(PaintersLock);
+	const auto Found = Painters().find(ResourceName);
+	return Found != Painters().end() ? Found->second : nullptr;
+}
+
+// The stand-in's disabled look for what has no painter of its own: greyed towards the background.
+FLinearColor Disabled(const FLinearColor& Colour) { return FLinearColor(Colour.R * 0.45f, Colour.G * 0.45f, Colour.B * 0.45f, Colour.A); }
+
+void DrawBox(const FSlateDrawElement& Element, FCanvas& Canvas)
+{
+	const FSlateBrush* Brush = Element.GetDataPayload().BrushResource;
+	const FRect Rect{Element.GetPosition().X, Element.GetPosition().Y, Element.GetPosition().X + Element.GetLocalSize().X,
+					 Element.GetPosition().Y + Element.GetLocalSize().Y};
+	if (!Brush || Brush->DrawAs == ESlateBrushDrawType::NoDrawType || Rect.IsEmpty())
 	{
-		CollectVisible(Child.Widget, Child.Geometry, Depth + 1, Out);
+		return;
 	}
+	const bool bDisabled = !!(Element.GetDrawEffects() & ESlateDrawEffect::DisabledEffect);
+	const FLinearColor& Tint = Element.GetDataPayload().Tint;
+	if (const FBrushPainter Painter = FindPainter(Brush->GetResourceName()))
+	{
+		Painter(Canvas, Rect, Tint, bDisabled);
+		return;
+	}
+	const FLinearColor Colour = bDisabled ? Disabled(Tint) : Tint;
+	if (const FImage* Image = FindBrushImage(Brush->GetResourceName()))
+	{
+		Canvas.DrawImage(*Image, Rect, ToRgba(Colour));
+		return;
+	}
+	if (!Brush->GetResourceName().IsNone())
+	{
+		// An image file that is missing draws nothing, as the renderer finds no texture.
+		return;
+	}
+	// Without a resource the brush is its tint: a plain box, or a plain frame for a border.
+	if (Brush->DrawAs == ESlateBrushDrawType::Border)
+	{
+		Canvas.StrokeRect(Rect, std::max(1.0f, Brush->Margin.Left), ToRgba(Colour));
+	}
+	else
+	{
+		Canvas.FillRect(Rect, ToRgba(Colour));
+	}
+}
+
+void DrawText(const FSlateDrawElement& Element, FCanvas& Canvas)
+{
+	const FSlateDataPayload& Payload = Element.GetDataPayload();
+	const bool bDisabled = !!(Element.GetDrawEffects() & ESlateDrawEffect::DisabledEffect);
+	const FLinearColor Colour = bDisabled ? Look::SubduedForeground : Payload.Tint;
+	const std::u16string_view Text(*Payload.ImmutableText, Payload.ImmutableText.Len());
+	DrawLine(Canvas, Text, Element.GetPosition().X, Element.GetPosition().Y, static_cast<float>(Payload.FontInfo.Size), ToRgba(Colour),
+			 WeightOf(Payload.FontInfo));
 }
 } // namespace
 
-std::vector<FVisibleWidget> LayoutWindow(const TSharedRef<SWidget>& Root, const FVector2D& WindowSize)
+void RegisterBrushPainter(const FName& ResourceName, FBrushPainter Painter)
 {
-	// Wrapped text learns its width from the previous arrangement, so a few passes settle it.
-	constexpr int MaxPasses = 4;
-	std::vector<FVisibleWidget> Visible;
-	for (int Pass = 0; Pass < MaxPasses; ++Pass)
-	{
-		Visible.clear();
-		if (!Root->GetVisibility().IsVisible())
-		{
-			break;
-		}
-		Root->SlatePrepass(1.0f);
-		CollectVisible(Root, FGeometry(FVector2D(0, 0), WindowSize), 0, Visible);
-		const bool bSettled = std::none_of(Visible.begin(), Visible.end(), [](const FVisibleWidget& W) { return W.Widget->StandinNeedsRelayout(); });
-		if (bSettled)
-		{
-			break;
-		}
-	}
-	return Visible;
+	const std::lock_guard<std::mutex> Lock(PaintersLock);
+	Painters()[ResourceName] = Painter;
 }
 
-FImage PaintWindow(const TSharedRef<SWidget>& Root, const FVector2D& WindowSize)
+void DrawElements(const FSlateWindowElementList& ElementList, FCanvas& Canvas)
 {
-	LayoutWindow(Root, WindowSize);
-	const int Width = static_cast<int>(std::lround(WindowSize.X)), Height = static_cast<int>(std::lround(WindowSize.Y));
-	FCanvas Canvas(Width, Height, ToRgba(Look::WindowBackground));
-	FPaintContext Context{Canvas, Look::DefaultForeground, true};
-	if (Root->GetVisibility().IsVisible())
+	const TArray<FSlateDrawElement>& Elements = ElementList.GetDrawElements();
+	std::vector<const FSlateDrawElement*> Ordered;
+	Ordered.reserve(Elements.Num());
+	for (const FSlateDrawElement& Element : Elements)
 	{
-		Root->Paint(FGeometry(FVector2D(0, 0), WindowSize), Context);
+		Ordered.push_back(&Element);
 	}
-	return Canvas.GetImage();
+	std::stable_sort(Ordered.begin(), Ordered.end(),
+					 [](const FSlateDrawElement* A, const FSlateDrawElement* B) { return A->GetLayer() < B->GetLayer(); });
+
+	const TArray<FSlateClippingState>& ClipStates = ElementList.GetClippingManager().GetClippingStates();
+	for (const FSlateDrawElement* Element : Ordered)
+	{
+		const int32 ClipIndex = Element->GetClippingIndex();
+		const bool bClipped = ClipStates.IsValidIndex(ClipIndex) && ClipStates[ClipIndex].ScissorRect.IsSet();
+		if (bClipped)
+		{
+			Canvas.PushClip(ToRect(ClipStates[ClipIndex].ScissorRect->GetBoundingBox()));
+		}
+		if (Element->GetElementType() == FSlateDrawElement::ET_Text)
+		{
+			DrawText(*Element, Canvas);
+		}
+		else
+		{
+			DrawBox(*Element, Canvas);
+		}
+		if (bClipped)
+		{
+			Canvas.PopClip();
+		}
+	}
 }
 } // namespace Standin::Slate

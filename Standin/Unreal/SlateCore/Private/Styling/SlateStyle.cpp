@@ -1,32 +1,14 @@
 #include "Styling/SlateStyle.h"
 
 #include "Brushes/SlateColorBrush.h"
-#include "Standin/SlatePaint.h"
-#include "Styling/CoreStyle.h"
 #include "Styling/SlateStyleRegistry.h"
 #include "Styling/SlateTypes.h"
 #include "Textures/SlateIcon.h"
 
+#include <map>
+
 DEFINE_LOG_CATEGORY_STATIC(LogSlateStyle, Log, All)
 
-const FName FButtonStyle::TypeName(TEXT("FButtonStyle"));
-const FName FTextBlockStyle::TypeName(TEXT("FTextBlockStyle"));
-
-FButtonStyle::FButtonStyle() : NormalPadding(0), PressedPadding(0) {}
-
-const FButtonStyle& FButtonStyle::GetDefault()
-{
-	static const FButtonStyle Default;
-	return Default;
-}
-
-FTextBlockStyle::FTextBlockStyle() : FontSize(Standin::Slate::DefaultFontSize), bBold(false), ColorAndOpacity(FSlateColor::UseForeground()) {}
-
-const FTextBlockStyle& FTextBlockStyle::GetDefault()
-{
-	static const FTextBlockStyle Default;
-	return Default;
-}
 
 FName ISlateStyle::Join(FName A, const ANSICHAR* B)
 {
@@ -34,22 +16,36 @@ FName ISlateStyle::Join(FName A, const ANSICHAR* B)
 }
 
 FSlateStyleSet::FSlateStyleSet(const FName& InStyleSetName)
-	: StyleSetName(InStyleSetName), DefaultBrush(std::make_unique<FSlateColorBrush>(FLinearColor(1.0f, 0.0f, 1.0f, 1.0f)))
+	: StyleSetName(InStyleSetName), DefaultBrush(MakeShareable(new FSlateColorBrush(FLinearColor(1.0f, 0.0f, 1.0f, 1.0f))))
 {
 }
 
 FSlateStyleSet::~FSlateStyleSet() = default;
 
-void FSlateStyleSet::Set(const FName PropertyName, FSlateBrush* InBrush) { BrushResources[PropertyName].reset(InBrush); }
+void FSlateStyleSet::Set(const FName PropertyName, FSlateBrush* InBrush) { BrushResources.Add(PropertyName, MakeShareable(InBrush)); }
+
+namespace
+{
+// True the first time a missing name is reported.
+bool FirstReport(TSet<FName>& Reported, const FName& Name)
+{
+	if (Reported.Contains(Name))
+	{
+		return false;
+	}
+	Reported.Add(Name);
+	return true;
+}
+} // namespace
 
 const FSlateBrush* FSlateStyleSet::GetBrush(const FName PropertyName, const ANSICHAR* Specifier) const
 {
 	const FName Name = Join(PropertyName, Specifier);
-	if (const auto Found = BrushResources.find(Name); Found != BrushResources.end())
+	if (const TSharedRef<FSlateBrush>* Found = BrushResources.Find(Name))
 	{
-		return Found->second.get();
+		return Found->Get();
 	}
-	if (MissingResources.insert(Name).second)
+	if (FirstReport(MissingResources, Name))
 	{
 		UE_LOG(LogSlateStyle, Warning, TEXT("Unable to find Brush '%s'."), *Name.ToString());
 	}
@@ -58,23 +54,23 @@ const FSlateBrush* FSlateStyleSet::GetBrush(const FName PropertyName, const ANSI
 
 const FSlateBrush* FSlateStyleSet::GetOptionalBrush(const FName PropertyName, const ANSICHAR* Specifier, const FSlateBrush* const InDefaultBrush) const
 {
-	const auto Found = BrushResources.find(Join(PropertyName, Specifier));
-	return Found != BrushResources.end() ? Found->second.get() : InDefaultBrush;
+	const TSharedRef<FSlateBrush>* Found = BrushResources.Find(Join(PropertyName, Specifier));
+	return Found ? Found->Get() : InDefaultBrush;
 }
 
 const FSlateWidgetStyle* FSlateStyleSet::GetWidgetStyleInternal(const FName DesiredTypeName, const FName StyleName) const
 {
-	const auto Found = WidgetStyles.find(StyleName);
-	if (Found == WidgetStyles.end() || Found->second->GetTypeName() != DesiredTypeName)
+	const TSharedRef<FSlateWidgetStyle>* Found = WidgetStyleValues.Find(StyleName);
+	if (!Found || (*Found)->GetTypeName() != DesiredTypeName)
 	{
-		if (MissingResources.insert(StyleName).second)
+		if (FirstReport(MissingResources, StyleName))
 		{
 			UE_LOG(LogSlateStyle, Warning, TEXT("Unable to find Slate Widget Style '%s'. Using %s defaults instead."), *StyleName.ToString(),
 				   *DesiredTypeName.ToString());
 		}
 		return nullptr;
 	}
-	return Found->second.get();
+	return Found->Get();
 }
 
 namespace
@@ -114,43 +110,3 @@ const FSlateBrush* FSlateIcon::GetIcon() const
 	const ISlateStyle* Style = bIsSet ? FSlateStyleRegistry::FindSlateStyle(StyleSetName) : nullptr;
 	return Style ? Style->GetOptionalBrush(StyleName) : nullptr;
 }
-
-namespace
-{
-FSlateBrush* MakeBox(const FLinearColor& Fill, float Radius, const FLinearColor& Outline = FLinearColor(0, 0, 0, 0))
-{
-	FSlateBrush* Brush = new FSlateColorBrush(Fill);
-	Brush->StandinCornerRadius = Radius;
-	Brush->StandinOutlineColor = Outline;
-	return Brush;
-}
-
-class FCoreStyleSet : public FSlateStyleSet
-{
-public:
-	FCoreStyleSet() : FSlateStyleSet(FName(TEXT("CoreStyle")))
-	{
-		using namespace Standin::Slate;
-		Set(FName(TEXT("Border")), MakeBox(Look::WindowBackground, 0));
-		Set(FName(TEXT("ToolPanel.GroupBorder")), MakeBox(Look::PanelBackground, 3, Look::PanelOutline));
-
-		FButtonStyle Button;
-		std::unique_ptr<FSlateBrush> Normal(MakeBox(Look::ButtonNormal, 3, Look::ButtonOutline));
-		std::unique_ptr<FSlateBrush> Hovered(MakeBox(Look::ButtonNormal, 3, Look::Accent));
-		std::unique_ptr<FSlateBrush> Pressed(MakeBox(Look::ButtonOutline, 3, Look::Accent));
-		std::unique_ptr<FSlateBrush> Disabled(MakeBox(Look::ButtonDisabled, 3, Look::ButtonOutline));
-		Button.SetNormal(*Normal).SetHovered(*Hovered).SetPressed(*Pressed).SetDisabled(*Disabled);
-		Button.SetNormalPadding(FMargin(2, 2, 2, 2)).SetPressedPadding(FMargin(2, 3, 2, 1));
-		Set(FName(TEXT("Button")), Button);
-		Set(FName(TEXT("NormalText")), FTextBlockStyle());
-	}
-};
-} // namespace
-
-const ISlateStyle& FCoreStyle::Get()
-{
-	static const FCoreStyleSet Style;
-	return Style;
-}
-
-const FName& FCoreStyle::GetStyleSetName() { return Get().GetStyleSetName(); }

@@ -2,7 +2,8 @@
 
 #include "Layout/ArrangedChildren.h"
 #include "Layout/Children.h"
-#include "Standin/SlatePaint.h"
+#include "Styling/WidgetStyle.h"
+#include "Types/PaintArgs.h"
 
 SWidget::SWidget() : Visibility(EVisibility::Visible), EnabledState(true), TypeOfWidget(TEXT("SWidget")) {}
 
@@ -21,6 +22,11 @@ void SWidget::SWidgetConstruct(const TAttribute<FText>& InToolTipText, const TAt
 	Tag = InTag;
 }
 
+void SWidget::SetDebugInfo(const ANSICHAR* InType, const ANSICHAR* InFile, int32 OnLine, size_t InAllocSize)
+{
+	TypeOfWidget = FName(InType);
+}
+
 void SWidget::SlatePrepass(float LayoutScaleMultiplier)
 {
 	if (FChildren* Children = GetChildren())
@@ -37,18 +43,12 @@ void SWidget::SlatePrepass(float LayoutScaleMultiplier)
 	DesiredSize = ComputeDesiredSize(LayoutScaleMultiplier);
 }
 
-void SWidget::Paint(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const
+int32 SWidget::Paint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+					 FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
 {
+	SWidget* MutableThis = const_cast<SWidget*>(this);
+	MutableThis->Tick(AllottedGeometry, Args.GetCurrentTime(), Args.GetDeltaTime());
 	CachedGeometry = AllottedGeometry;
-	OnPaintSelf(AllottedGeometry, Context);
-
-	FArrangedChildren Arranged(EVisibility::Visible);
-	ArrangeChildren(AllottedGeometry, Arranged);
-	Standin::Slate::FPaintContext ChildContext{Context.Canvas, GetForegroundColor().GetColor(Context.Foreground),
-											   Context.bParentEnabled && IsEnabled()};
-	for (const FArrangedWidget& Child : Arranged)
-	{
-		Child.Widget->Paint(Child.Geometry, ChildContext);
-	}
+	const FPaintArgs UpdatedArgs = Args.RecordHittestGeometry(this, AllottedGeometry, LayerId);
+	return OnPaint(UpdatedArgs, AllottedGeometry, MyCullingRect, OutDrawElements, LayerId, InWidgetStyle, bParentEnabled);
 }
-

@@ -1,6 +1,11 @@
 // Layout of the SlateCore panels: compound widgets, boxes, overlays, images.
+#include "Layout/ArrangedChildren.h"
 #include "Layout/LayoutUtils.h"
+#include "Rendering/DrawElements.h"
+#include "Standin/SlateArrange.h"
 #include "Standin/SlatePaint.h"
+#include "Styling/WidgetStyle.h"
+#include "Types/PaintArgs.h"
 #include "Widgets/Images/SImage.h"
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/SCompoundWidget.h"
@@ -16,19 +21,65 @@ FVector2D Make(float AlongValue, float AcrossValue, EOrientation Orientation)
 {
 	return Orientation == Orient_Horizontal ? FVector2D(AlongValue, AcrossValue) : FVector2D(AcrossValue, AlongValue);
 }
-
-// A child placed in an area on both axes, by its slot's padding and alignment.
-FArrangedWidget PlaceInArea(const TSharedRef<SWidget>& Child, const FGeometry& Area, const FMargin& Padding,
-							EHorizontalAlignment HAlign, EVerticalAlignment VAlign)
-{
-	const FVector2D Desired = Child->GetDesiredSize();
-	const AlignmentArrangeResult X = AlignChild<Orient_Horizontal>(Area.Size.X, Desired.X, Padding, HAlign);
-	const AlignmentArrangeResult Y = AlignChild<Orient_Vertical>(Area.Size.Y, Desired.Y, Padding, VAlign);
-	return FArrangedWidget(Child, Area.MakeChild(FVector2D(X.Offset, Y.Offset), FVector2D(X.Size, Y.Size)));
-}
 } // namespace
 
+namespace Standin::Slate
+{
+FArrangedWidget PlaceInArea(const TSharedRef<SWidget>& Child, const FGeometry& Area, const FMargin& Padding, EHorizontalAlignment HAlign,
+							EVerticalAlignment VAlign)
+{
+	struct FAlignment
+	{
+		EHorizontalAlignment HAlignment;
+		EVerticalAlignment VAlignment;
+	} const Alignment{HAlign, VAlign};
+	const FVector2D Desired = Child->GetDesiredSize();
+	const AlignmentArrangeResult X = AlignChild<Orient_Horizontal>(Area.Size.X, Desired.X, Alignment, Padding);
+	const AlignmentArrangeResult Y = AlignChild<Orient_Vertical>(Area.Size.Y, Desired.Y, Alignment, Padding);
+	return FArrangedWidget(Child, Area.MakeChild(FVector2D(X.Offset, Y.Offset), FVector2D(X.Size, Y.Size)));
+}
+} // namespace Standin::Slate
+
+using Standin::Slate::PlaceInArea;
+
 SCompoundWidget::SCompoundWidget() : ColorAndOpacity(FLinearColor::White), ForegroundColor(FSlateColor::UseForeground()) {}
+
+int32 SCompoundWidget::OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+							   FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
+{
+	FArrangedChildren ArrangedChildren(EVisibility::Visible);
+	ArrangeChildren(AllottedGeometry, ArrangedChildren);
+	if (ArrangedChildren.Num() == 0)
+	{
+		return LayerId;
+	}
+	FWidgetStyle CompoundedWidgetStyle = FWidgetStyle(InWidgetStyle).BlendColorAndOpacityTint(ColorAndOpacity.Get()).SetForegroundColor(GetForegroundColor());
+	const FArrangedWidget& TheChild = ArrangedChildren[0];
+	return TheChild.Widget->Paint(Args.WithNewParent(this), TheChild.Geometry, MyCullingRect, OutDrawElements, LayerId + 1, CompoundedWidgetStyle,
+								  ShouldBeEnabled(bParentEnabled));
+}
+
+int32 SPanel::OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+					  FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
+{
+	FArrangedChildren ArrangedChildren(EVisibility::Visible);
+	ArrangeChildren(AllottedGeometry, ArrangedChildren);
+	return PaintArrangedChildren(Args, ArrangedChildren, MyCullingRect, OutDrawElements, LayerId, InWidgetStyle, bParentEnabled);
+}
+
+int32 SPanel::PaintArrangedChildren(const FPaintArgs& Args, const FArrangedChildren& ArrangedChildren, const FSlateRect& MyCullingRect,
+									FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
+{
+	int32 MaxLayerId = LayerId;
+	const FPaintArgs NewArgs = Args.WithNewParent(this);
+	const bool bForwardedEnabled = ShouldBeEnabled(bParentEnabled);
+	for (const FArrangedWidget& CurWidget : ArrangedChildren)
+	{
+		MaxLayerId = std::max(MaxLayerId, CurWidget.Widget->Paint(NewArgs, CurWidget.Geometry, MyCullingRect, OutDrawElements, LayerId, InWidgetStyle,
+																	bForwardedEnabled));
+	}
+	return MaxLayerId;
+}
 
 FVector2D SCompoundWidget::ComputeDesiredSize(float) const
 {
@@ -125,14 +176,25 @@ void SBoxPanel::OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedCh
 		const float SlotAlong = ContentAlong + Along(Padding.GetDesiredSize(), Orientation);
 
 		const bool bHorizontal = Orientation == Orient_Horizontal;
-		const AlignmentArrangeResult X = bHorizontal ? AlignChild<Orient_Horizontal>(SlotAlong, Desired.X, Padding, Slot.HAlignment)
-													 : AlignChild<Orient_Horizontal>(AllottedAcross, Desired.X, Padding, Slot.HAlignment);
-		const AlignmentArrangeResult Y = bHorizontal ? AlignChild<Orient_Vertical>(AllottedAcross, Desired.Y, Padding, Slot.VAlignment)
-													 : AlignChild<Orient_Vertical>(SlotAlong, Desired.Y, Padding, Slot.VAlignment);
+		const AlignmentArrangeResult X = AlignChild<Orient_Horizontal>(bHorizontal ? SlotAlong : AllottedAcross, Desired.X, Slot, Padding);
+		const AlignmentArrangeResult Y = AlignChild<Orient_Vertical>(bHorizontal ? AllottedAcross : SlotAlong, Desired.Y, Slot, Padding);
 		const FVector2D Offset = bHorizontal ? FVector2D(Position + X.Offset, Y.Offset) : FVector2D(X.Offset, Position + Y.Offset);
 		ArrangedChildren.AddWidget(ChildVisibility, FArrangedWidget(Child, AllottedGeometry.MakeChild(Offset, FVector2D(X.Size, Y.Size))));
 		Position += SlotAlong;
 	}
+}
+
+int32 SBoxPanel::RemoveSlot(const TSharedRef<SWidget>& SlotWidget)
+{
+	for (int32 Index = 0; Index < Children.Num(); ++Index)
+	{
+		if (Children[Index].GetWidget() == SlotWidget)
+		{
+			Children.RemoveAt(Index);
+			return Index;
+		}
+	}
+	return -1;
 }
 
 void SHorizontalBox::Construct(const FArguments& InArgs)
@@ -195,6 +257,28 @@ FVector2D SOverlay::ComputeDesiredSize(float) const
 	return Size;
 }
 
+int32 SOverlay::OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+						FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
+{
+	FArrangedChildren ArrangedChildren(EVisibility::Visible);
+	ArrangeChildren(AllottedGeometry, ArrangedChildren);
+	int32 MaxLayerId = LayerId;
+	const FPaintArgs NewArgs = Args.WithNewParent(this);
+	const bool bShouldBeEnabled = ShouldBeEnabled(bParentEnabled);
+	for (int32 ChildIndex = 0; ChildIndex < ArrangedChildren.Num(); ++ChildIndex)
+	{
+		// Each slot starts above everything the slots before it painted.
+		if (ChildIndex > 0)
+		{
+			++MaxLayerId;
+		}
+		const FArrangedWidget& CurWidget = ArrangedChildren[ChildIndex];
+		MaxLayerId = std::max(MaxLayerId, CurWidget.Widget->Paint(NewArgs, CurWidget.Geometry, MyCullingRect, OutDrawElements, MaxLayerId,
+																	InWidgetStyle, bShouldBeEnabled));
+	}
+	return MaxLayerId;
+}
+
 void SOverlay::OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const
 {
 	for (int32 Index = 0; Index < Children.Num(); ++Index)
@@ -221,8 +305,17 @@ FVector2D SImage::ComputeDesiredSize(float) const
 	return Brush ? Brush->ImageSize : FVector2D(0, 0);
 }
 
-void SImage::OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const
+int32 SImage::OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+					  FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const
 {
-	const FLinearColor Tint = ColorAndOpacity.Get(FSlateColor(FLinearColor::White)).GetColor(Context.Foreground);
-	Standin::Slate::DrawBrush(Context, Image.Get(nullptr), Standin::Slate::ToRect(AllottedGeometry), Tint);
+	const FSlateBrush* ImageBrush = Image.Get(nullptr);
+	if (ImageBrush && ImageBrush->DrawAs != ESlateBrushDrawType::NoDrawType)
+	{
+		const ESlateDrawEffect DrawEffects = ShouldBeEnabled(bParentEnabled) ? ESlateDrawEffect::None : ESlateDrawEffect::DisabledEffect;
+		using Standin::Slate::Multiply;
+		const FLinearColor FinalColorAndOpacity = Multiply(Multiply(InWidgetStyle.GetColorAndOpacityTint(), ColorAndOpacity.Get().GetColor(InWidgetStyle)),
+														   ImageBrush->GetTint(InWidgetStyle));
+		FSlateDrawElement::MakeBox(OutDrawElements, LayerId, AllottedGeometry.ToPaintGeometry(), ImageBrush, DrawEffects, FinalColorAndOpacity);
+	}
+	return LayerId;
 }

@@ -2,11 +2,11 @@
 #include "Brushes/SlateNoResource.h"
 #include "Layout/ArrangedChildren.h"
 #include "Layout/Children.h"
-#include "Layout/LayoutUtils.h"
 #include "Layout/Visibility.h"
 #include "SlotBase.h"
 #include "Styling/SlateBrush.h"
 #include "Styling/SlateColor.h"
+#include "Styling/WidgetStyle.h"
 #include "Widgets/SLeafWidget.h"
 #include "Widgets/SNullWidget.h"
 
@@ -42,9 +42,62 @@ FString EVisibility::ToString() const
 	return *this == SelfHitTestInvisible ? FString(TEXT("SelfHitTestInvisible")) : FString(TEXT("All"));
 }
 
-const FLinearColor& FSlateColor::GetColor(const FLinearColor& InheritedForeground) const
+const FLinearColor& FSlateColor::GetColor(const FWidgetStyle& InWidgetStyle) const
 {
-	return ColorUseRule == ESlateColorStylingMode::UseColor_Specified ? SpecifiedColor : InheritedForeground;
+	switch (ColorUseRule)
+	{
+	case ESlateColorStylingMode::UseColor_Foreground:
+		return InWidgetStyle.GetForegroundColor();
+	case ESlateColorStylingMode::UseColor_Foreground_Subdued:
+		return InWidgetStyle.GetSubduedForegroundColor();
+	default:
+		return SpecifiedColor;
+	}
+}
+
+namespace
+{
+// How much less opaque the subdued foreground is than the foreground.
+constexpr float SubdueAmount = 0.6f;
+
+FLinearColor Subdued(const FLinearColor& Foreground) { return FLinearColor(Foreground.R, Foreground.G, Foreground.B, Foreground.A * SubdueAmount); }
+} // namespace
+
+FWidgetStyle::FWidgetStyle()
+	: ColorAndOpacityTint(FLinearColor::White), ForegroundColor(FLinearColor::White), SubduedForeground(Subdued(FLinearColor::White))
+{
+}
+
+FWidgetStyle& FWidgetStyle::BlendColorAndOpacityTint(const FLinearColor& InTint)
+{
+	ColorAndOpacityTint = FLinearColor(ColorAndOpacityTint.R * InTint.R, ColorAndOpacityTint.G * InTint.G, ColorAndOpacityTint.B * InTint.B,
+									   ColorAndOpacityTint.A * InTint.A);
+	return *this;
+}
+
+FWidgetStyle& FWidgetStyle::SetColorAndOpacityTint(const FLinearColor& InTint)
+{
+	ColorAndOpacityTint = InTint;
+	return *this;
+}
+
+FWidgetStyle& FWidgetStyle::SetForegroundColor(const TAttribute<FSlateColor>& InForeground)
+{
+	// "Use foreground" resolves against the foreground being replaced.
+	return SetForegroundColor(InForeground.Get(FSlateColor::UseForeground()).GetColor(*this));
+}
+
+FWidgetStyle& FWidgetStyle::SetForegroundColor(const FLinearColor& InForeground)
+{
+	ForegroundColor = InForeground;
+	SubduedForeground = Subdued(InForeground);
+	return *this;
+}
+
+FWidgetStyle& FWidgetStyle::BlendOpacity(float InOpacity)
+{
+	ColorAndOpacityTint.A *= InOpacity;
+	return *this;
 }
 
 FSlateBrush::FSlateBrush()
@@ -67,9 +120,20 @@ namespace
 class SNullWidgetContent : public SLeafWidget
 {
 public:
-	SNullWidgetContent() { SetWidgetTypeName(FName(TEXT("SNullWidget"))); }
+	SNullWidgetContent()
+	{
+		SetDebugInfo("SNullWidget", __FILE__, __LINE__, sizeof(SNullWidgetContent));
+		// Empty space takes no clicks: they go to whatever is under it.
+		SetVisibility(EVisibility::SelfHitTestInvisible);
+	}
 
-protected:
+private:
+	int32 OnPaint(const FPaintArgs&, const FGeometry&, const FSlateRect&, FSlateWindowElementList&, int32 LayerId, const FWidgetStyle&,
+				  bool) const override
+	{
+		return LayerId;
+	}
+
 	FVector2D ComputeDesiredSize(float) const override { return FVector2D(0, 0); }
 };
 } // namespace
@@ -116,21 +180,4 @@ void FArrangedChildren::AddWidget(EVisibility VisibilityOverride, const FArrange
 void FArrangedChildren::AddWidget(const FArrangedWidget& InWidgetGeometry)
 {
 	AddWidget(InWidgetGeometry.Widget->GetVisibility(), InWidgetGeometry);
-}
-
-AlignmentArrangeResult AlignChildOnAxis(float AllottedSize, float ChildDesiredSize, float MarginPre, float MarginPost, int32 Alignment)
-{
-	const float Available = std::max(0.0f, AllottedSize - MarginPre - MarginPost);
-	const float ChildSize = std::min(ChildDesiredSize, Available);
-	switch (Alignment)
-	{
-	case 1: // left, top
-		return AlignmentArrangeResult(MarginPre, ChildSize);
-	case 2: // centre
-		return AlignmentArrangeResult(MarginPre + (Available - ChildSize) / 2.0f, ChildSize);
-	case 3: // right, bottom
-		return AlignmentArrangeResult(AllottedSize - MarginPost - ChildSize, ChildSize);
-	default: // fill
-		return AlignmentArrangeResult(MarginPre, Available);
-	}
 }

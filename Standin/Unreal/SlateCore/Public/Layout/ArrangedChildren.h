@@ -1,21 +1,10 @@
 #pragma once
 
 #include "CoreMinimal.h"
-#include "Layout/Geometry.h"
+#include "Layout/ArrangedWidget.h"
 #include "Layout/Visibility.h"
 
 #include <vector>
-
-class SWidget;
-
-// A child widget together with the geometry its parent gave it.
-struct FArrangedWidget
-{
-	FArrangedWidget(const TSharedRef<SWidget>& InWidget, const FGeometry& InGeometry) : Widget(InWidget), Geometry(InGeometry) {}
-
-	TSharedRef<SWidget> Widget;
-	FGeometry Geometry;
-};
 
 // What a widget's OnArrangeChildren produces: the children that pass the visibility filter
 // (by default only those that are shown), in paint order.

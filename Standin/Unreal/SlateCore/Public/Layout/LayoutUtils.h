@@ -12,13 +12,26 @@ struct AlignmentArrangeResult
 	float Size;
 };
 
-// Places a child of the given desired size in AllottedSize minus the margins, by alignment
-// (0 fill, 1 start, 2 centre, 3 end: both EHorizontalAlignment and EVerticalAlignment use it).
-AlignmentArrangeResult AlignChildOnAxis(float AllottedSize, float ChildDesiredSize, float MarginPre, float MarginPost, int32 Alignment);
-
-template <EOrientation Orientation>
-AlignmentArrangeResult AlignChild(float AllottedSize, float ChildDesiredSize, const FMargin& Margin, int32 Alignment)
+// Places a child of the given desired size in AllottedSize less the slot's padding, by the slot's
+// alignment along that axis (HAlignment or VAlignment).
+template <EOrientation Orientation, typename SlotType>
+static AlignmentArrangeResult AlignChild(float AllottedSize, float ChildDesiredSize, const SlotType& ChildToArrange, const FMargin& SlotPadding,
+										 const float& ContentScale = 1.0f, bool bClampToParent = true)
 {
-	return Orientation == Orient_Horizontal ? AlignChildOnAxis(AllottedSize, ChildDesiredSize, Margin.Left, Margin.Right, Alignment)
-											: AlignChildOnAxis(AllottedSize, ChildDesiredSize, Margin.Top, Margin.Bottom, Alignment);
+	const float MarginPre = Orientation == Orient_Horizontal ? SlotPadding.Left : SlotPadding.Top;
+	const float MarginPost = Orientation == Orient_Horizontal ? SlotPadding.Right : SlotPadding.Bottom;
+	const int32 Alignment = Orientation == Orient_Horizontal ? static_cast<int32>(ChildToArrange.HAlignment) : static_cast<int32>(ChildToArrange.VAlignment);
+	const float TotalAvailable = FMath::Max(0.0f, AllottedSize - MarginPre - MarginPost);
+	const float ChildSize = FMath::Max(0.0f, bClampToParent ? FMath::Min(ChildDesiredSize * ContentScale, TotalAvailable) : ChildDesiredSize * ContentScale);
+	switch (Alignment)
+	{
+	case HAlign_Left: // and VAlign_Top
+		return AlignmentArrangeResult(MarginPre, ChildSize);
+	case HAlign_Center: // and VAlign_Center
+		return AlignmentArrangeResult(MarginPre + (TotalAvailable - ChildSize) / 2.0f, ChildSize);
+	case HAlign_Right: // and VAlign_Bottom
+		return AlignmentArrangeResult(AllottedSize - MarginPost - ChildSize, ChildSize);
+	default: // fill
+		return AlignmentArrangeResult(MarginPre, TotalAvailable);
+	}
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Types/SlateEnums.h"
 
 // Space around a widget, in slate units.
 struct FMargin
@@ -14,8 +15,11 @@ struct FMargin
 	FMargin(const FVector2D& InVector) : Left(InVector.X), Top(InVector.Y), Right(InVector.X), Bottom(InVector.Y) {}
 
 	FVector2D GetDesiredSize() const { return FVector2D(Left + Right, Top + Bottom); }
-	float GetTotalSpaceAlong0() const { return Left + Right; }
-	float GetTotalSpaceAlong1() const { return Top + Bottom; }
+	template <EOrientation Orientation>
+	float GetTotalSpaceAlong() const
+	{
+		return Orientation == Orient_Horizontal ? Left + Right : Top + Bottom;
+	}
 
 	FMargin operator+(const FMargin& Other) const { return FMargin(Left + Other.Left, Top + Other.Top, Right + Other.Right, Bottom + Other.Bottom); }
 	bool operator==(const FMargin& Other) const

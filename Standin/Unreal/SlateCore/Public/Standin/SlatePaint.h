@@ -1,21 +1,19 @@
-// The headless toolkit's painting and window layout, shared by the widgets of SlateCore and Slate
-// and used by the stand-in editor's window commands.
+// Headless toolkit (not engine API): the editor's look, the images the stand-in's style sets draw
+// without image files, and the renderer that turns a window's draw elements into pixels.
 #pragma once
 
 #include "CoreMinimal.h"
-#include "Layout/Geometry.h"
+#include "Fonts/SlateFontInfo.h"
+#include "Layout/SlateRect.h"
 #include "Standin/SlateFont.h"
 #include "Standin/SlateRaster.h"
-#include "Styling/SlateBrush.h"
 
-#include <vector>
-
-class SWidget;
+class FSlateWindowElementList;
 
 namespace Standin::Slate
 {
 // The size of Slate's default text (Roboto Regular 9, as the editor's "NormalText").
-constexpr float DefaultFontSize = 9.0f;
+constexpr int32 DefaultFontSize = 9;
 
 // The editor's dark look, in linear colour as Slate styles give it.
 namespace Look
@@ -32,43 +30,32 @@ extern const FLinearColor InputBackground;
 extern const FLinearColor InputOutline;
 extern const FLinearColor Accent;
 extern const FLinearColor Hyperlink;
+extern const FLinearColor Success;
+extern const FLinearColor Failure;
+
+// The strip above a tab's content that holds the tab's label.
+constexpr float TabStripHeight = 28.0f;
 } // namespace Look
 
-struct FPaintContext
-{
-	FCanvas& Canvas;
-	FLinearColor Foreground;
-	bool bParentEnabled = true;
-};
-
 FRgba ToRgba(const FLinearColor& Colour);
-FRect ToRect(const FGeometry& Geometry);
+FRect ToRect(const FSlateRect& Rect);
+// Component-wise product, as tints combine.
+FLinearColor Multiply(const FLinearColor& A, const FLinearColor& B);
+// The face a font names: Bold for the "Bold" typeface, Regular for any other.
+EFontWeight WeightOf(const FSlateFontInfo& Font);
 
-// The PNG file a brush's resource name names (an engine-form path), read once per change of the
-// file; null when there is no such readable file.
+// The PNG file a brush's resource name names (an engine-form path, through the machine's path
+// mapping), read once per change of the file; null when there is no such readable file.
 const FImage* FindBrushImage(const FName& ResourceName);
 
-// Draws a brush into a rectangle: an image stretched over it, a box filled with the brush's tint,
-// a border's frame, or nothing. Returns false when the brush draws nothing (no type, or its image
-// file is missing).
-bool DrawBrush(FPaintContext& Context, const FSlateBrush* Brush, const FRect& Rect, const FLinearColor& Tint = FLinearColor::White);
+// An image the stand-in draws itself where the engine would read one of its own image files (the
+// editor's panels, buttons, check boxes, ...): it fills Rect, tinted; bDisabled when the element
+// carries the disabled effect.
+using FBrushPainter = void (*)(FCanvas& Canvas, const FRect& Rect, const FLinearColor& Tint, bool bDisabled);
+// Names the painter for brushes with this resource name; style sets register theirs when made.
+void RegisterBrushPainter(const FName& ResourceName, FBrushPainter Painter);
 
-// Text in the current foreground colour (or the given one), one wrapped line under the other.
-void DrawText(FPaintContext& Context, const FRect& Rect, const std::vector<std::u16string>& Lines, float FontSize,
-			  const FLinearColor& Colour, EFontWeight Weight = EFontWeight::Regular);
-
-// One shown widget of a laid-out window, in layout (depth-first, paint) order.
-struct FVisibleWidget
-{
-	TSharedRef<SWidget> Widget;
-	FGeometry Geometry;
-	int32 Depth = 0;
-};
-
-// Lays the tree out in a window of the given size, as Slate does each frame: desired sizes, then
-// arrangement, repeated until wrapped text has settled. Gives every widget that is shown.
-std::vector<FVisibleWidget> LayoutWindow(const TSharedRef<SWidget>& Root, const FVector2D& WindowSize);
-
-// Lays the tree out and paints it on the window's background.
-FImage PaintWindow(const TSharedRef<SWidget>& Root, const FVector2D& WindowSize);
+// Draws every element of the list, lower layers first and each layer in paint order, each
+// clipped to the clip zone it was made under.
+void DrawElements(const FSlateWindowElementList& ElementList, FCanvas& Canvas);
 } // namespace Standin::Slate

@@ -47,10 +47,8 @@ enum Type
 };
 }
 
-// How to draw a rectangle: an image file (resource name), a box or border, or nothing.
-//
-// The headless renderer draws a Box or Border brush that names no file as a flat rectangle of its
-// tint (a Border only as its frame), and an Image brush as the PNG file its resource name names.
+// How to draw a rectangle: an image (named by its resource name), drawn whole, as a box or as a
+// border, or nothing. A brush that names no resource draws its tint as a plain colour.
 struct FSlateBrush
 {
 	FSlateBrush();
@@ -70,11 +68,7 @@ struct FSlateBrush
 	const FVector2D& GetImageSize() const { return ImageSize; }
 	const FMargin& GetMargin() const { return Margin; }
 	ESlateBrushDrawType::Type GetDrawType() const { return DrawAs; }
-	FLinearColor GetTint(const FLinearColor& InheritedForeground) const { return TintColor.GetColor(InheritedForeground); }
-
-	// The headless renderer's extras: corner rounding and a frame colour for Box brushes.
-	float StandinCornerRadius = 0;
-	FLinearColor StandinOutlineColor = FLinearColor(0, 0, 0, 0);
+	FLinearColor GetTint(const FWidgetStyle& InWidgetStyle) const { return TintColor.GetColor(InWidgetStyle); }
 
 protected:
 	FSlateBrush(ESlateBrushDrawType::Type InDrawType, const FName InResourceName, const FMargin& InMargin,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Styling/WidgetStyle.h"
 
 namespace ESlateColorStylingMode
 {
@@ -26,7 +27,7 @@ struct FSlateColor
 		return Result;
 	}
 
-	const FLinearColor& GetColor(const FLinearColor& InheritedForeground) const;
+	const FLinearColor& GetColor(const FWidgetStyle& InWidgetStyle) const;
 	const FLinearColor& GetSpecifiedColor() const { return SpecifiedColor; }
 	bool IsColorSpecified() const { return ColorUseRule == ESlateColorStylingMode::UseColor_Specified; }
 

@@ -1,12 +1,8 @@
 #pragma once
 
+#include "Containers/Set.h"
 #include "CoreMinimal.h"
 #include "Styling/ISlateStyle.h"
-
-#include <map>
-#include <memory>
-#include <set>
-#include <type_traits>
 
 // A style set defined in code: brushes and widget styles by name.
 class FSlateStyleSet : public ISlateStyle
@@ -19,15 +15,20 @@ public:
 	const FSlateBrush* GetBrush(const FName PropertyName, const ANSICHAR* Specifier = nullptr) const override;
 	const FSlateBrush* GetOptionalBrush(const FName PropertyName, const ANSICHAR* Specifier = nullptr,
 										const FSlateBrush* const DefaultBrush = nullptr) const override;
-	const FSlateBrush* GetDefaultBrush() const override { return DefaultBrush.get(); }
+	const FSlateBrush* GetDefaultBrush() const override { return DefaultBrush.Get(); }
 
 	// Takes ownership of the brush.
 	void Set(const FName PropertyName, FSlateBrush* InBrush);
-	template <typename WidgetStyleType>
-		requires std::is_base_of_v<FSlateWidgetStyle, WidgetStyleType>
-	void Set(const FName PropertyName, const WidgetStyleType& InStyleDefinition)
+	template <typename BrushType>
+	void Set(const FName PropertyName, BrushType* InBrush)
 	{
-		WidgetStyles[PropertyName] = std::make_unique<WidgetStyleType>(InStyleDefinition);
+		Set(PropertyName, static_cast<FSlateBrush*>(InBrush));
+	}
+	// Keeps a copy of the widget style.
+	template <typename DefinitionType>
+	void Set(const FName PropertyName, const DefinitionType& InStyleDefinition)
+	{
+		WidgetStyleValues.Add(PropertyName, MakeShareable(new DefinitionType(InStyleDefinition)));
 	}
 
 	void SetContentRoot(const FString& InContentRootDir) { ContentRootDir = InContentRootDir; }
@@ -44,8 +45,8 @@ protected:
 	FName StyleSetName;
 	FString ContentRootDir;
 	FString CoreContentRootDir;
-	std::unique_ptr<FSlateBrush> DefaultBrush;
-	std::map<FName, std::unique_ptr<FSlateBrush>> BrushResources;
-	std::map<FName, std::unique_ptr<FSlateWidgetStyle>> WidgetStyles;
-	mutable std::set<FName> MissingResources;
+	TSharedRef<FSlateBrush> DefaultBrush;
+	TMap<FName, TSharedRef<FSlateBrush>> BrushResources;
+	TMap<FName, TSharedRef<FSlateWidgetStyle>> WidgetStyleValues;
+	mutable TSet<FName> MissingResources;
 };

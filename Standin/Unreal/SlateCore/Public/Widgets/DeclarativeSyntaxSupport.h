@@ -9,8 +9,6 @@
 #include "Widgets/SNullWidget.h"
 #include "Widgets/SWidget.h"
 
-#include <vector>
-
 // A widget reference that is never empty: SNullWidget::NullWidget until content is given.
 struct TAlwaysValidWidget
 {
@@ -121,10 +119,10 @@ struct NamedSlotProperty
 	}
 
 #define SLATE_SUPPORTS_SLOT(SlotType)                                                                                 \
-	std::vector<SlotType*> Slots;                                                                                     \
+	TArray<SlotType*> Slots;                                                                                          \
 	WidgetArgsType& operator+(SlotType& SlotToAdd)                                                                    \
 	{                                                                                                                 \
-		Slots.push_back(&SlotToAdd);                                                                                  \
+		Slots.Add(&SlotToAdd);                                                                                        \
 		return this->Me();                                                                                            \
 	}
 
@@ -165,7 +163,7 @@ struct TDecl
 {
 	TDecl(const ANSICHAR* InType, const ANSICHAR* InFile, int32 OnLine) : _Widget(TSharedRef<WidgetType>(new WidgetType()))
 	{
-		_Widget->SetWidgetTypeName(FName(InType));
+		_Widget->SetDebugInfo(InType, InFile, OnLine, sizeof(WidgetType));
 	}
 
 	template <class ExposeAsWidgetType>

@@ -42,6 +42,8 @@ public:
 	void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
 	int32 NumSlots() const { return Children.Num(); }
 	void ClearChildren() { Children.Empty(); }
+	// Removes the slot holding the widget; gives its index, or -1 when no slot holds it.
+	int32 RemoveSlot(const TSharedRef<SWidget>& SlotWidget);
 
 protected:
 	explicit SBoxPanel(EOrientation InOrientation) : Orientation(InOrientation) {}

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "CoreMinimal.h"
-#include "Layout/ArrangedChildren.h"
 #include "Layout/BasicLayoutWidgetSlot.h"
 #include "Layout/Children.h"
 #include "SlotBase.h"
-#include "Widgets/DeclarativeSyntaxSupport.h"
+#include "Styling/SlateColor.h"
 #include "Widgets/SWidget.h"
 
 // The one slot of a compound widget: content, alignment and padding.
@@ -26,6 +25,8 @@ public:
 class SCompoundWidget : public SWidget
 {
 public:
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
 	FChildren* GetChildren() override { return &ChildSlot; }
 	void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
 	FSlateColor GetForegroundColor() const override { return ForegroundColor.Get(FSlateColor::UseForeground()); }

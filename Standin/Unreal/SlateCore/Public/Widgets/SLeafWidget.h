@@ -1,11 +1,12 @@
 #pragma once
 
 #include "CoreMinimal.h"
-#include "Layout/ArrangedChildren.h"
-#include "Layout/Children.h"
 #include "Widgets/SWidget.h"
 
-// A widget without children.
+class FArrangedChildren;
+class FChildren;
+
+// A widget without children; it paints itself only.
 class SLeafWidget : public SWidget
 {
 public:

@@ -31,6 +31,9 @@ public:
 
 	FChildren* GetChildren() override { return &Children; }
 	void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
+	// Each slot is painted above the layers of the slots before it.
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
 
 protected:
 	FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;

@@ -1,24 +1,23 @@
 // The base of every widget. Layout follows Slate's two passes: SlatePrepass computes desired sizes
 // bottom-up (reading every attribute afresh), then each widget arranges its visible children in the
-// space it was given. The headless toolkit paints with Standin::Slate::FPaintContext instead of a
-// draw-element list.
+// space it was given. Painting records the widget in the window's hit-test grid and adds draw
+// elements to the window's element list; input arrives through the OnMouse... and OnKeyChar events.
 #pragma once
 
 #include "CoreMinimal.h"
 #include "GenericPlatform/ICursor.h"
+#include "Input/Events.h"
 #include "Input/Reply.h"
 #include "Layout/Geometry.h"
 #include "Layout/Visibility.h"
 #include "Misc/Attribute.h"
 #include "Styling/SlateColor.h"
 
-class FChildren;
 class FArrangedChildren;
-
-namespace Standin::Slate
-{
-struct FPaintContext;
-}
+class FChildren;
+class FPaintArgs;
+class FSlateWindowElementList;
+class FWidgetStyle;
 
 class SWidget : public TSharedFromThis<SWidget>
 {
@@ -31,6 +30,8 @@ public:
 	// Applies the arguments every widget takes (called by SNew before Construct).
 	void SWidgetConstruct(const TAttribute<FText>& InToolTipText, const TAttribute<TOptional<EMouseCursor::Type>>& InCursor,
 						  const TAttribute<bool>& InEnabledState, const TAttribute<EVisibility>& InVisibility, const FName& InTag);
+	// What SNew records about where the widget was made; its type names it in `show`.
+	void SetDebugInfo(const ANSICHAR* InType, const ANSICHAR* InFile, int32 OnLine, size_t InAllocSize);
 
 	EVisibility GetVisibility() const { return Visibility.Get(); }
 	virtual void SetVisibility(TAttribute<EVisibility> InVisibility) { Visibility = InVisibility; }
@@ -43,7 +44,7 @@ public:
 
 	FName GetType() const { return TypeOfWidget; }
 	FString GetTypeAsString() const { return TypeOfWidget.ToString(); }
-	FString ToString() const { return GetTypeAsString(); }
+	virtual FString ToString() const { return GetTypeAsString(); }
 
 	// Desired size as computed by the last SlatePrepass.
 	FVector2D GetDesiredSize() const { return DesiredSize; }
@@ -56,35 +57,31 @@ public:
 	{
 		OnArrangeChildren(AllottedGeometry, ArrangedChildren);
 	}
-	// The geometry this widget was last arranged in.
+	// The geometry this widget was last painted in.
 	const FGeometry& GetCachedGeometry() const { return CachedGeometry; }
 	const FGeometry& GetTickSpaceGeometry() const { return CachedGeometry; }
 
 	// The colour that text and foreground-tinted brushes below this widget use.
 	virtual FSlateColor GetForegroundColor() const { return FSlateColor::UseForeground(); }
 
-	// Headless toolkit: what a window needs to paint and drive a widget without an input system.
-	//
-	// Paints this widget (OnPaintSelf) and then its visible children in arrangement order.
-	void Paint(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const;
-	// What `show`, `click` and `type` call the widget by: its text or label; empty when it has none.
-	virtual FString GetStandinLabel() const { return FString(); }
-	// Widgets that act on a click (buttons, check boxes, hyperlinks) answer it here.
-	virtual bool IsStandinClickable() const { return false; }
-	virtual FReply StandinClick() { return FReply::Unhandled(); }
-	// Text widgets that wrap at the width they were last given ask for another layout pass until
-	// that width settles (Slate reaches the same state over successive frames).
-	virtual bool StandinNeedsRelayout() const { return false; }
-	void SetStandinCachedGeometry(const FGeometry& Geometry) const { CachedGeometry = Geometry; }
-	// The widget's class name as SNew gave it.
-	void SetWidgetTypeName(const FName& InType) { TypeOfWidget = InType; }
-	FText GetToolTipText() const { return ToolTipText.Get(FText::GetEmpty()); }
+	// Ticks the widget, records it in the grid, caches its geometry and lets it paint itself and its
+	// children (OnPaint). Gives the highest layer painted.
+	int32 Paint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+				FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const;
+	virtual void Tick(const FGeometry& AllottedGeometry, const double InCurrentTime, const float InDeltaTime) {}
+
+	virtual FReply OnMouseButtonDown(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent) { return FReply::Unhandled(); }
+	virtual FReply OnMouseButtonUp(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent) { return FReply::Unhandled(); }
+	virtual FReply OnKeyChar(const FGeometry& MyGeometry, const FCharacterEvent& InCharacterEvent) { return FReply::Unhandled(); }
 
 protected:
 	virtual FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const = 0;
-	virtual void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const {}
+	bool ShouldBeEnabled(bool InParentEnabled) const { return InParentEnabled && IsEnabled(); }
 
 private:
+	virtual int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect,
+						  FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const = 0;
+
 	TAttribute<EVisibility> Visibility;
 	TAttribute<bool> EnabledState;
 	TAttribute<FText> ToolTipText;

@@ -5,9 +5,6 @@
 #include "Textures/SlateIcon.h"
 #include "Widgets/Docking/SDockTab.h"
 
-#include <map>
-#include <vector>
-
 class SWindow;
 
 struct FTabId
@@ -82,12 +79,11 @@ public:
 		return *this;
 	}
 
-	const FName& GetTabType() const { return TabType; }
-	const FOnSpawnTab& GetSpawnDelegate() const { return OnSpawnTab; }
 	ETabSpawnerMenuType::Type GetMenuType() const { return MenuType.Get(ETabSpawnerMenuType::Enabled); }
-	TSharedPtr<FWorkspaceItem> GetGroup() const { return Group.Pin(); }
 
 private:
+	friend class FGlobalTabmanager;
+
 	FName TabType;
 	FOnSpawnTab OnSpawnTab;
 	TAttribute<ETabSpawnerMenuType::Type> MenuType;
@@ -100,7 +96,8 @@ public:
 	virtual ~FTabManager() = default;
 };
 
-// The editor's tab manager for tabs that live outside any editor (nomad tabs).
+// The editor's tab manager for tabs that live outside any editor (nomad tabs). The spawners and the
+// open tabs are kept for the whole process.
 class FGlobalTabmanager : public FTabManager
 {
 public:
@@ -113,13 +110,4 @@ public:
 	TSharedPtr<SDockTab> TryInvokeTab(const FTabId& TabId);
 	TSharedRef<SDockTab> InvokeTab(const FTabId& TabId);
 	TSharedPtr<SDockTab> FindExistingLiveTab(const FTabId& TabId) const;
-
-	// Headless toolkit: the spawner entry of a tab (null if none) and closing every open tab.
-	TSharedPtr<FTabSpawnerEntry> FindTabSpawner(const FName TabId) const;
-	void StandinCloseAllTabs();
-	void StandinForgetTab(const SDockTab& Tab);
-
-private:
-	std::map<FName, TSharedRef<FTabSpawnerEntry>> NomadSpawners;
-	std::map<FName, TSharedRef<SDockTab>> LiveTabs;
 };

@@ -3,8 +3,6 @@
 #include "CoreMinimal.h"
 #include "Textures/SlateIcon.h"
 
-#include <vector>
-
 // A group or an entry of the editor's Window menu.
 class FWorkspaceItem : public TSharedFromThis<FWorkspaceItem>
 {
@@ -32,20 +30,19 @@ public:
 	void AddItem(const TSharedRef<FWorkspaceItem>& ItemToAdd)
 	{
 		ItemToAdd->ParentItem = AsShared();
-		ChildItems.push_back(ItemToAdd);
+		ChildItems.Add(ItemToAdd);
 	}
 	void RemoveItem(const TSharedRef<FWorkspaceItem>& ItemToRemove)
 	{
-		std::erase_if(ChildItems, [&](const TSharedRef<FWorkspaceItem>& Item) { return Item == ItemToRemove; });
+		ChildItems.RemoveAll([&](const TSharedRef<FWorkspaceItem>& Item) { return Item == ItemToRemove; });
 	}
-	void ClearItems() { ChildItems.clear(); }
+	void ClearItems() { ChildItems.Empty(); }
 
 	const FText& GetDisplayName() const { return DisplayName; }
 	const FText& GetTooltipText() const { return TooltipText; }
 	const FSlateIcon& GetIcon() const { return Icon; }
-	const std::vector<TSharedRef<FWorkspaceItem>>& GetChildItems() const { return ChildItems; }
+	const TArray<TSharedRef<FWorkspaceItem>>& GetChildItems() const { return ChildItems; }
 	TSharedPtr<FWorkspaceItem> GetParent() const { return ParentItem.Pin(); }
-	bool HasChildrenIn(const std::vector<TSharedRef<FWorkspaceItem>>& Items) const { return !Items.empty(); }
 
 protected:
 	FWorkspaceItem(const FText& InDisplayName, const FSlateIcon& InIcon, const bool bInSortChildren)
@@ -57,6 +54,6 @@ protected:
 	FText DisplayName;
 	FText TooltipText;
 	bool bSortChildren;
-	std::vector<TSharedRef<FWorkspaceItem>> ChildItems;
+	TArray<TSharedRef<FWorkspaceItem>> ChildItems;
 	TWeakPtr<FWorkspaceItem> ParentItem;
 };

@@ -38,25 +38,19 @@ public:
 	ETabRole GetTabRole() const { return TabRole; }
 	void SetOnTabClosed(const FOnTabClosedCallback& InDelegate) { OnTabClosed = InDelegate; }
 	// Closes the tab: runs OnTabClosed and drops it from the tab manager's open tabs.
-	bool RequestCloseTab();
+	void RequestCloseTab();
 	bool IsForeground() const { return true; }
 
-	FString GetStandinLabel() const override { return GetTabLabel().ToString(); }
-	// The tab's identifier, set by the tab manager that spawned it.
-	void SetStandinTabId(const FName& InTabId) { TabId = InTabId; }
-	const FName& GetStandinTabId() const { return TabId; }
-
-	static constexpr float TabStripHeight = 28.0f;
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
 
 protected:
 	FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
 	void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
-	void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const override;
 
 	TSharedRef<SWidget> Content = SNullWidget::NullWidget;
 	TAttribute<FMargin> ContentPadding;
 	TAttribute<FText> TabLabel;
 	ETabRole TabRole = ETabRole::PanelTab;
 	FOnTabClosedCallback OnTabClosed;
-	FName TabId;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Styling/CoreStyle.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SLeafWidget.h"
 
@@ -8,18 +9,21 @@
 class SThrobber : public SLeafWidget
 {
 public:
-	SLATE_BEGIN_ARGS(SThrobber) : _NumPieces(3) {}
+	SLATE_BEGIN_ARGS(SThrobber) : _PieceImage(FCoreStyle::Get().GetBrush(FName(TEXT("Throbber.Chunk")))), _NumPieces(3) {}
+	SLATE_ARGUMENT(const FSlateBrush*, PieceImage)
 	SLATE_ARGUMENT(int32, NumPieces)
 	SLATE_END_ARGS()
 
 	void Construct(const FArguments& InArgs);
-	FString GetStandinLabel() const override { return FString(); }
+	void SetPieceImage(const FSlateBrush* InPieceImage) { PieceImage = InPieceImage; }
+	void SetNumPieces(int InNumPieces) { NumPieces = InNumPieces; }
 
-	static constexpr float PieceSize = 16.0f;
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
 
 protected:
 	FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
-	void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const override;
 
+	const FSlateBrush* PieceImage = nullptr;
 	int32 NumPieces = 3;
 };

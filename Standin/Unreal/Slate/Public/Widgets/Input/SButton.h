@@ -2,18 +2,21 @@
 
 #include "CoreMinimal.h"
 #include "Framework/SlateDelegates.h"
+#include "Styling/CoreStyle.h"
 #include "Styling/SlateTypes.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/Layout/SBorder.h"
 
-// A clickable border; with Text and no content it shows the text centred in a text block.
+// A clickable border; with Text and no content it shows the text in a text block. A click is a
+// left-button press and release over the button (OnMouseButtonDown, then OnMouseButtonUp).
 class SButton : public SBorder
 {
 public:
 	SLATE_BEGIN_ARGS(SButton)
 		: _Content(), _ButtonStyle(&FCoreStyle::Get().GetWidgetStyle<FButtonStyle>(FName(TEXT("Button")))),
-		  _TextStyle(&FTextBlockStyle::GetDefault()), _HAlign(HAlign_Fill), _VAlign(VAlign_Fill), _ContentPadding(FMargin(4.0f, 2.0f)),
-		  _Text(), _ButtonColorAndOpacity(FLinearColor::White), _ForegroundColor(FSlateColor::UseForeground()), _IsFocusable(true)
+		  _TextStyle(&FCoreStyle::Get().GetWidgetStyle<FTextBlockStyle>(FName(TEXT("NormalText")))), _HAlign(HAlign_Fill), _VAlign(VAlign_Fill),
+		  _ContentPadding(FMargin(4.0f, 2.0f)), _Text(), _ButtonColorAndOpacity(FLinearColor::White), _ForegroundColor(FSlateColor::UseForeground()),
+		  _IsFocusable(true)
 	{
 	}
 	SLATE_DEFAULT_SLOT(FArguments, Content)
@@ -32,17 +35,18 @@ public:
 	void Construct(const FArguments& InArgs);
 	void SetOnClicked(FOnClicked InOnClicked) { OnClicked = InOnClicked; }
 	void SetButtonStyle(const FButtonStyle* InStyle) { Style = InStyle; }
-	bool IsPressed() const { return false; }
+	bool IsPressed() const { return bIsPressed; }
 
-	FString GetStandinLabel() const override;
-	bool IsStandinClickable() const override { return true; }
-	FReply StandinClick() override;
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
+	FReply OnMouseButtonDown(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent) override;
+	FReply OnMouseButtonUp(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent) override;
 
 protected:
-	void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const override;
+	const FSlateBrush* GetBorder() const;
 
 	const FButtonStyle* Style = nullptr;
-	TAttribute<FText> Text;
 	FOnClicked OnClicked;
 	TAttribute<FSlateColor> ButtonColorAndOpacity;
+	bool bIsPressed = false;
 };

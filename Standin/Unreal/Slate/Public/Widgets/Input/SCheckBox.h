@@ -1,20 +1,26 @@
 #pragma once
 
 #include "CoreMinimal.h"
-#include "Framework/SlateDelegates.h"
+#include "Styling/CoreStyle.h"
+#include "Styling/SlateTypes.h"
+#include "Types/SlateEnums.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SCompoundWidget.h"
 
-// A check box with its content (usually a label) to the right of the box.
+DECLARE_DELEGATE_OneParam(FOnCheckStateChanged, ECheckBoxState)
+
+// A check box with its content (usually a label) to the right of the box. A click anywhere on it
+// (press and release) toggles it.
 class SCheckBox : public SCompoundWidget
 {
 public:
 	SLATE_BEGIN_ARGS(SCheckBox)
-		: _Content(), _IsChecked(ECheckBoxState::Unchecked), _HAlign(HAlign_Fill), _Padding(FMargin(4.0f, 0.0f, 0.0f, 0.0f)),
-		  _ForegroundColor(FSlateColor::UseForeground())
+		: _Content(), _Style(&FCoreStyle::Get().GetWidgetStyle<FCheckBoxStyle>(FName(TEXT("Checkbox")))), _IsChecked(ECheckBoxState::Unchecked),
+		  _HAlign(HAlign_Fill), _Padding(), _ForegroundColor(FSlateColor::UseForeground())
 	{
 	}
 	SLATE_DEFAULT_SLOT(FArguments, Content)
+	SLATE_STYLE_ARGUMENT(FCheckBoxStyle, Style)
 	SLATE_EVENT(FOnCheckStateChanged, OnCheckStateChanged)
 	SLATE_ATTRIBUTE(ECheckBoxState, IsChecked)
 	SLATE_ARGUMENT(EHorizontalAlignment, HAlign)
@@ -29,18 +35,20 @@ public:
 	void SetIsChecked(TAttribute<ECheckBoxState> InIsChecked) { IsCheckboxChecked = InIsChecked; }
 	// As a click does: flips the state (kept by the box itself unless IsChecked is bound) and reports it.
 	void ToggleCheckedState();
+	void SetStyle(const FCheckBoxStyle* InStyle) { Style = InStyle; }
 
-	FString GetStandinLabel() const override;
-	bool IsStandinClickable() const override { return true; }
-	FReply StandinClick() override;
-
-	static constexpr float BoxSize = 14.0f;
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
+	FReply OnMouseButtonDown(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent) override;
+	FReply OnMouseButtonUp(const FGeometry& MyGeometry, const FPointerEvent& MouseEvent) override;
 
 protected:
 	FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
 	void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
-	void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const override;
+	const FSlateBrush* GetCheckImage() const;
 
+	const FCheckBoxStyle* Style = nullptr;
 	TAttribute<ECheckBoxState> IsCheckboxChecked;
 	FOnCheckStateChanged OnCheckStateChanged;
+	bool bIsPressed = false;
 };

@@ -2,14 +2,23 @@
 
 #include "CoreMinimal.h"
 #include "Framework/SlateDelegates.h"
+#include "Styling/CoreStyle.h"
+#include "Styling/SlateTypes.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SLeafWidget.h"
 
-// A one-line text field. The headless window types into it with StandinTypeText.
+// A one-line text field. Typed characters (OnKeyChar) replace the selection or go at the end of the
+// text, and each change is reported through OnTextChanged; a backspace deletes the selection or
+// the last character.
 class SEditableTextBox : public SLeafWidget
 {
 public:
-	SLATE_BEGIN_ARGS(SEditableTextBox) : _Text(), _HintText(), _IsReadOnly(false), _MinDesiredWidth(0.0f) {}
+	SLATE_BEGIN_ARGS(SEditableTextBox)
+		: _Style(&FCoreStyle::Get().GetWidgetStyle<FEditableTextBoxStyle>(FName(TEXT("NormalEditableTextBox")))), _Text(), _HintText(), _IsReadOnly(false),
+		  _MinDesiredWidth(0.0f)
+	{
+	}
+	SLATE_STYLE_ARGUMENT(FEditableTextBoxStyle, Style)
 	SLATE_ATTRIBUTE(FText, Text)
 	SLATE_ATTRIBUTE(FText, HintText)
 	SLATE_ATTRIBUTE(bool, IsReadOnly)
@@ -24,21 +33,21 @@ public:
 	void SetText(const TAttribute<FText>& InNewText);
 	void SetHintText(const TAttribute<FText>& InHintText) { HintText = InHintText; }
 	void SetIsReadOnly(TAttribute<bool> InIsReadOnly) { IsReadOnly = InIsReadOnly; }
+	void SetStyle(const FEditableTextBoxStyle* InStyle) { Style = InStyle; }
+	void SelectAllText();
+	void ClearSelection();
+	bool AnyTextSelected() const { return bAllSelected && !GetText().IsEmpty(); }
 
-	// Replaces the whole text as typing would and reports it through OnTextChanged. False when the
-	// box is read-only or disabled.
-	bool StandinTypeText(const FText& NewText);
-	FString GetStandinLabel() const override { return GetText().ToString(); }
-
-	static constexpr float HorizontalPadding = 6.0f;
-	static constexpr float VerticalPadding = 4.0f;
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
+	FReply OnKeyChar(const FGeometry& MyGeometry, const FCharacterEvent& InCharacterEvent) override;
 
 protected:
 	FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
-	void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const override;
 	// A bound Text attribute whose value changed replaces what was typed, as Slate does each tick.
 	void SyncFromBoundText() const;
 
+	const FEditableTextBoxStyle* Style = nullptr;
 	TAttribute<FText> BoundText;
 	TAttribute<FText> HintText;
 	TAttribute<bool> IsReadOnly;
@@ -47,4 +56,5 @@ protected:
 	FOnTextCommitted OnTextCommitted;
 	mutable FText EditedText;
 	mutable FString LastBoundValue;
+	bool bAllSelected = false;
 };

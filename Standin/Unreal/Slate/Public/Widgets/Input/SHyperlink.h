@@ -1,30 +1,32 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Styling/CoreStyle.h"
+#include "Styling/SlateTypes.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
-#include "Widgets/SLeafWidget.h"
+#include "Widgets/Input/SButton.h"
 
-// An underlined text that runs OnNavigate when clicked.
-class SHyperlink : public SLeafWidget
+// An underlined text that runs OnNavigate when clicked: a button drawn as an underline around a text block.
+class SHyperlink : public SButton
 {
 public:
-	SLATE_BEGIN_ARGS(SHyperlink) : _Text(), _Padding(FMargin(0)) {}
+	SLATE_BEGIN_ARGS(SHyperlink)
+		: _Text(), _Style(&FCoreStyle::Get().GetWidgetStyle<FHyperlinkStyle>(FName(TEXT("Hyperlink")))), _TextStyle(nullptr), _UnderlineStyle(nullptr),
+		  _Padding()
+	{
+	}
 	SLATE_ATTRIBUTE(FText, Text)
-	SLATE_EVENT(FSimpleDelegate, OnNavigate)
+	SLATE_STYLE_ARGUMENT(FHyperlinkStyle, Style)
+	SLATE_STYLE_ARGUMENT(FTextBlockStyle, TextStyle)
+	SLATE_STYLE_ARGUMENT(FButtonStyle, UnderlineStyle)
 	SLATE_ATTRIBUTE(FMargin, Padding)
+	SLATE_EVENT(FSimpleDelegate, OnNavigate)
 	SLATE_END_ARGS()
 
 	void Construct(const FArguments& InArgs);
 
-	FString GetStandinLabel() const override { return Text.Get(FText::GetEmpty()).ToString(); }
-	bool IsStandinClickable() const override { return true; }
-	FReply StandinClick() override;
-
 protected:
-	FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
-	void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const override;
+	FReply Hyperlink_OnClicked();
 
-	TAttribute<FText> Text;
 	FSimpleDelegate OnNavigate;
-	TAttribute<FMargin> Padding;
 };

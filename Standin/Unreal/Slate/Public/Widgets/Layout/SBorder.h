@@ -37,10 +37,13 @@ public:
 	void SetPadding(const TAttribute<FMargin>& InPadding) { ChildSlot.Padding(InPadding); }
 	void SetHAlign(EHorizontalAlignment HAlign) { ChildSlot.HAlign(HAlign); }
 	void SetVAlign(EVerticalAlignment VAlign) { ChildSlot.VAlign(VAlign); }
+	void SetShowEffectWhenDisabled(const TAttribute<bool>& InShowEffectWhenDisabled) { ShowDisabledEffect = InShowEffectWhenDisabled; }
+
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
 
 protected:
-	void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const override;
-
 	TAttribute<const FSlateBrush*> BorderImage;
 	TAttribute<FSlateColor> BorderBackgroundColor;
+	TAttribute<bool> ShowDisabledEffect;
 };

@@ -18,9 +18,11 @@ public:
 	void SetImage(TAttribute<const FSlateBrush*> InImage) { Image = InImage; }
 	void SetColorAndOpacity(const TAttribute<FSlateColor>& InColorAndOpacity) { ColorAndOpacity = InColorAndOpacity; }
 
+	int32 OnPaint(const FPaintArgs& Args, const FGeometry& AllottedGeometry, const FSlateRect& MyCullingRect, FSlateWindowElementList& OutDrawElements,
+				  int32 LayerId, const FWidgetStyle& InWidgetStyle, bool bParentEnabled) const override;
+
 protected:
 	FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
-	void OnPaintSelf(const FGeometry& AllottedGeometry, Standin::Slate::FPaintContext& Context) const override;
 
 	TAttribute<const FSlateBrush*> Image;
 	TAttribute<FSlateColor> ColorAndOpacity;
