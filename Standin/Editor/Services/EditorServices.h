@@ -1,7 +1,5 @@
-// What the script runner asks of the other stand-ins. Each group has two implementations and the
-// build picks one: the real one when the stand-in module it calls is part of the build, and one that
-// fails every request with a clear message when it is not (so a partial build still links and says
-// why a command cannot be done).
+// What the script runner asks of the other stand-ins (Steam, packages, windows), so that the runner
+// itself depends on none of them.
 #pragma once
 
 #include <filesystem>
