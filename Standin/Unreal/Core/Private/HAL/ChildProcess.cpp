@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <poll.h>
-#include <sys/pidfd.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -18,6 +18,17 @@ namespace Standin::Process
 {
 namespace
 {
+// Through syscall(): glibc 2.36's <sys/pidfd.h> declares its wrappers without C linkage for C++.
+int OpenPidFd(pid_t Pid)
+{
+	return static_cast<int>(::syscall(SYS_pidfd_open, Pid, 0));
+}
+
+void SendSignal(int PidFd, int Signal)
+{
+	::syscall(SYS_pidfd_send_signal, PidFd, Signal, nullptr, 0);
+}
+
 // Waits for the pidfd to report the exit; a timeout of -1 waits as long as it takes.
 bool PollExit(int PidFd, int TimeoutMs)
 {
@@ -35,7 +46,7 @@ bool PollExit(int PidFd, int TimeoutMs)
 
 FChild::FChild(pid_t InPid) : Pid(InPid)
 {
-	PidFd = ::pidfd_open(Pid, 0);
+	PidFd = OpenPidFd(Pid);
 	if (PidFd < 0)
 	{
 		std::fprintf(stderr, "Standin: Error: cannot watch child process %d (pidfd_open: errno %d)\n", static_cast<int>(Pid), errno);
@@ -98,7 +109,7 @@ void FChild::Terminate()
 	if (!bReaped && !HasExited())
 	{
 		bTerminated = true;
-		::pidfd_send_signal(PidFd, SIGKILL, nullptr, 0);
+		SendSignal(PidFd, SIGKILL);
 	}
 }
 

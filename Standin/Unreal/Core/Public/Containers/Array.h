@@ -6,7 +6,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <initializer_list>
 #include <type_traits>
 #include <utility>
@@ -224,12 +223,11 @@ private:
 	// An element of this array may move while the array grows, before it is copied in.
 	void CheckAddress(const ElementType* Addr) const
 	{
-		const auto Address = reinterpret_cast<std::uintptr_t>(Addr);
-		const auto Begin = reinterpret_cast<std::uintptr_t>(Items.data());
-		const auto End = reinterpret_cast<std::uintptr_t>(Items.data() + Items.capacity());
-		checkf(Address < Begin || Address >= End,
+		const int32 ArrayMax = Max();
+		const int32 ArrayNum = Num();
+		checkf(Addr < GetData() || Addr >= (GetData() + ArrayMax),
 			   TEXT("Attempting to use a container element (%p) which already comes from the container being modified (%p, ArrayMax: %d, ArrayNum: %d, SizeofElement: %d)!"),
-			   static_cast<const void*>(Addr), static_cast<const void*>(Items.data()), Max(), Num(), static_cast<int32>(sizeof(ElementType)));
+			   static_cast<const void*>(Addr), static_cast<const void*>(GetData()), ArrayMax, ArrayNum, static_cast<int32>(sizeof(ElementType)));
 	}
 
 	std::vector<ElementType> Items;
