@@ -1,119 +1,24 @@
 // The engine's child-process API: CreateProc with a pipe read while the child runs, return codes,
-// ending a process and its tree, and ReadPipe's chunk-by-chunk decoding, as on Windows.
+// programs that cannot start, the command line, and ReadPipe's chunk-by-chunk decoding, as on Windows.
+#include "ChildProcessTestSupport.h"
 #include "FloodPattern.h"
-#include "HAL/PipeHandle.h"
-#include "HAL/PlatformProcess.h"
 #include "Standin/Log.h"
 #include "Standin/Machine.h"
-#include "Standin/StringUtf8.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace ChildProcessTest;
 
 namespace
 {
 [[maybe_unused]] const bool bLogLinesKept = (Standin::Log::KeepLines(true), true);
-
-const FString Child = Standin::FromUtf8(PROCESS_TEST_CHILD);
-
-std::string Utf8(const FString& Text)
-{
-	return Standin::ToUtf8(Text);
-}
-
-// A pipe for one test, closed at its end.
-struct FPipe
-{
-	FPipe() { EXPECT_TRUE(FPlatformProcess::CreatePipe(Read, Write)); }
-	~FPipe() { FPlatformProcess::ClosePipe(Read, Write); }
-	FPipe(const FPipe&) = delete;
-	FPipe& operator=(const FPipe&) = delete;
-
-	// What a test sends to a child's standard input.
-	void Send(const std::string& Text) const
-	{
-		EXPECT_EQ(::write(Standin::Process::GetPipeDescriptor(Write), Text.data(), Text.size()), static_cast<ssize_t>(Text.size()));
-	}
-
-	void* Read = nullptr;
-	void* Write = nullptr;
-};
-
-FProcHandle StartChild(const TCHAR* Params, const FPipe& Output, const FPipe* Input = nullptr, uint32* OutPid = nullptr,
-					   const TCHAR* WorkingFolder = nullptr)
-{
-	return FPlatformProcess::CreateProc(*Child, Params, false, true, true, OutPid, 0, WorkingFolder, Output.Write,
-										Input ? Input->Read : nullptr);
-}
-
-// The plugin's kind of loop: poll the child, take what the pipe holds, stop once the child has ended
-// and its output is all read (or, when Needle is given, once the text holds it).
-std::string ReadOutput(FProcHandle& Process, void* Pipe, const std::string& Needle = std::string())
-{
-	std::string Text;
-	for (;;)
-	{
-		const bool bRunning = FPlatformProcess::IsProcRunning(Process);
-		for (FString Chunk; !(Chunk = FPlatformProcess::ReadPipe(Pipe)).IsEmpty();)
-		{
-			Text += Utf8(Chunk);
-		}
-		if ((!Needle.empty() && Text.find(Needle) != std::string::npos) || !bRunning)
-		{
-			return Text;
-		}
-		FPlatformProcess::Sleep(0.001f);
-	}
-}
-
-// Whether the process has ended: gone, or a zombie nobody has collected yet.
-bool HasEnded(pid_t Pid)
-{
-	std::ifstream Stat("/proc/" + std::to_string(Pid) + "/stat");
-	const std::string Text((std::istreambuf_iterator<char>(Stat)), std::istreambuf_iterator<char>());
-	const size_t NameEnd = Text.rfind(')');
-	return NameEnd == std::string::npos || Text.compare(NameEnd + 1, 3, " Z ") == 0;
-}
-
-// A signal takes effect soon, not at once. False when the process still lives after a minute, far
-// longer than a kill takes on any machine.
-bool WaitUntilEnded(pid_t Pid)
-{
-	for (int Round = 0; Round < 60000 && !HasEnded(Pid); ++Round)
-	{
-		FPlatformProcess::Sleep(0.001f);
-	}
-	return HasEnded(Pid);
-}
-
-std::vector<pid_t> ReadPids(const std::string& Text)
-{
-	std::vector<pid_t> Pids;
-	std::istringstream Lines(Text);
-	for (std::string Word; Lines >> Word;)
-	{
-		if (Word != "pid")
-		{
-			Pids.push_back(std::stoi(Word));
-		}
-	}
-	return Pids;
-}
-
-struct FClosedProc
-{
-	FProcHandle& Handle;
-	~FClosedProc() { FPlatformProcess::CloseProc(Handle); }
-};
 } // namespace
 
 TEST(ChildProcess, OutputIsReadWhileTheChildRuns)
@@ -217,72 +122,6 @@ TEST(ChildProcess, AGrandchildHoldingThePipeDoesNotHideTheChildsEnd)
 	ASSERT_GT(Grandchild, 0);
 	EXPECT_FALSE(HasEnded(Grandchild)) << "it still holds the pipe";
 	::kill(Grandchild, SIGKILL);
-}
-
-TEST(ChildProcess, TerminateWithTheTreeEndsEveryDescendant)
-{
-	FPipe Output;
-	uint32 ChildPid = 0;
-	FProcHandle Process = StartChild(TEXT("tree 2"), Output, nullptr, &ChildPid);
-	ASSERT_TRUE(Process.IsValid());
-	FClosedProc Closer{Process};
-	std::string Text;
-	while (ReadPids(Text).size() < 3)
-	{
-		Text += ReadOutput(Process, Output.Read, "\n");
-	}
-	const std::vector<pid_t> Pids = ReadPids(Text);
-	EXPECT_NE(std::find(Pids.begin(), Pids.end(), static_cast<pid_t>(ChildPid)), Pids.end()) << Text;
-
-	FPlatformProcess::TerminateProc(Process, true);
-	EXPECT_TRUE(Process.IsValid()) << "the handle stays open";
-	FPlatformProcess::WaitForProc(Process);
-	int32 ReturnCode = -1;
-	EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode));
-	EXPECT_EQ(ReturnCode, 0) << "as TerminateProcess(Handle, 0) leaves it on Windows";
-	for (const pid_t Pid : Pids)
-	{
-		EXPECT_TRUE(WaitUntilEnded(Pid)) << "process " << Pid << " of the tree still runs";
-	}
-}
-
-TEST(ChildProcess, TerminateWithoutTheTreeLeavesTheGrandchild)
-{
-	FPipe Output;
-	uint32 ChildPid = 0;
-	FProcHandle Process = StartChild(TEXT("tree 1"), Output, nullptr, &ChildPid);
-	ASSERT_TRUE(Process.IsValid());
-	FClosedProc Closer{Process};
-	std::string Text;
-	while (ReadPids(Text).size() < 2)
-	{
-		Text += ReadOutput(Process, Output.Read, "\n");
-	}
-	FPlatformProcess::TerminateProc(Process);
-	FPlatformProcess::WaitForProc(Process);
-	int32 ReturnCode = -1;
-	EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode));
-	EXPECT_EQ(ReturnCode, 0);
-	for (const pid_t Pid : ReadPids(Text))
-	{
-		if (Pid != static_cast<pid_t>(ChildPid))
-		{
-			EXPECT_FALSE(HasEnded(Pid)) << "the grandchild lives on";
-			::kill(Pid, SIGKILL);
-		}
-	}
-}
-
-TEST(ChildProcess, AChildThatEndedKeepsItsCodeWhenTerminatedLater)
-{
-	FPipe Output;
-	FProcHandle Process = StartChild(TEXT("exit 3"), Output);
-	FClosedProc Closer{Process};
-	FPlatformProcess::WaitForProc(Process);
-	FPlatformProcess::TerminateProc(Process, true);
-	int32 ReturnCode = -1;
-	EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode));
-	EXPECT_EQ(ReturnCode, 3);
 }
 
 TEST(ChildProcess, AProgramThatCannotStartGivesAnInvalidHandle)

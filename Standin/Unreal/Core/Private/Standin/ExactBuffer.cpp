@@ -11,6 +11,7 @@
 
 namespace Standin
 {
+#if !STANDIN_ADDRESS_SANITIZER
 namespace
 {
 [[noreturn]] void OutOfMemory(std::size_t Size)
@@ -19,6 +20,7 @@ namespace
 	std::abort();
 }
 } // namespace
+#endif
 
 FExactBuffer::FExactBuffer(const void* Bytes, std::size_t Size)
 {
