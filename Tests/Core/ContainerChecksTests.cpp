@@ -1,8 +1,9 @@
 // The engine's container checks, fatal in every build (this one defines NDEBUG): TArray's index and
-// range checks and FString's index check, with the engine's messages.
+// range checks, TMap's checked lookups and FString's index check, with the engine's messages.
 #include <gtest/gtest.h>
 
 #include "Containers/Array.h"
+#include "Containers/Map.h"
 #include "Containers/UnrealString.h"
 #include "CoreTestSupport.h"
 
@@ -152,4 +153,24 @@ TEST(ContainerChecksDeathTest, StringIndexOutOfBoundsIsFatal)
 			Text[-1] = u'x';
 		},
 		"String index out of bounds: Index -1 from a string with a length of 5");
+}
+
+TEST(ContainerChecksDeathTest, CheckedLookupOfAMissingMapKeyIsFatal)
+{
+	TMap<FString, int32> Sizes;
+	Sizes.Add(TEXT("WindowsNoEditor"), 7);
+	EXPECT_EQ(Sizes[TEXT("windowsnoeditor")], 7) << "FString keys ignore case";
+	EXPECT_DEATH(
+		{
+			CoreTest::SendStdoutToStderr();
+			Sizes.FindChecked(TEXT("Android_ASTC"));
+		},
+		"Assertion failed: Pair != nullptr \\[File:.*Map.h\\]");
+	EXPECT_DEATH(
+		{
+			CoreTest::SendStdoutToStderr();
+			const auto& Constant = Sizes;
+			(void)Constant[TEXT("LinuxServer")];
+		},
+		"Assertion failed: Pair != nullptr");
 }
