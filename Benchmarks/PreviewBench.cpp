@@ -9,6 +9,7 @@
 #include "Standin/Textures.h"
 #include "TestEnvironment.h"
 #include "UGCInterface/TexturePreview.h"
+#include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
 namespace fs = std::filesystem;

@@ -4,20 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "CoreTestSupport.h"
+#include "Standin/Sanitizers.h"
 
 namespace
 {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr bool bOwnAllocator = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-constexpr bool bOwnAllocator = false;
-#else
-constexpr bool bOwnAllocator = true;
-#endif
-#else
-constexpr bool bOwnAllocator = true;
-#endif
+constexpr bool bOwnAllocator = !STANDIN_ADDRESS_SANITIZER && !STANDIN_THREAD_SANITIZER;
 
 constexpr std::size_t MiB = std::size_t(1) << 20;
 } // namespace

@@ -2,6 +2,7 @@
 // bytes, and UTF-8 views of engine strings (so a failing comparison prints readable text).
 #pragma once
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -111,6 +112,14 @@ inline std::string ReadBytes(const std::filesystem::path& Path)
 {
 	std::ifstream In(Path, std::ios::binary);
 	return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
+}
+
+// Check failures print to standard output; death tests read standard error. Call first in a death
+// test's statement.
+inline void SendStdoutToStderr()
+{
+	std::fflush(stdout);
+	::dup2(2, 1);
 }
 
 // Bytes as "FF FE 41 00", for readable failures.

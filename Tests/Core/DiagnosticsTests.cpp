@@ -31,12 +31,6 @@ bool EnsureAtOneSite(bool bExpression)
 	return ensure(bExpression);
 }
 
-// Check failures print to standard output; death tests read standard error.
-void SendStdoutToStderr()
-{
-	std::fflush(stdout);
-	::dup2(2, 1);
-}
 } // namespace
 
 TEST(Dialogs, QuestionsTakeQueuedAnswersThenCancel)
@@ -165,13 +159,13 @@ TEST(CheckDeathTest, FailedCheckAbortsWithTheExpression)
 	int Value = 1;
 	EXPECT_DEATH(
 		{
-			SendStdoutToStderr();
+			CoreTest::SendStdoutToStderr();
 			check(Value == 2);
 		},
 		"Assertion failed: Value == 2 \\[File:.*DiagnosticsTests.cpp\\] \\[Line: [0-9]+\\]");
 	EXPECT_DEATH(
 		{
-			SendStdoutToStderr();
+			CoreTest::SendStdoutToStderr();
 			checkf(Value < 0, TEXT("Value is %d"), Value);
 		},
 		"Assertion failed: Value < 0 .*\n.*Value is 1");
@@ -182,7 +176,7 @@ TEST(CheckDeathTest, FatalLogAborts)
 {
 	EXPECT_DEATH(
 		{
-			SendStdoutToStderr();
+			CoreTest::SendStdoutToStderr();
 			UE_LOG(LogCoreTest, Fatal, TEXT("Cannot go on"));
 		},
 		"LogCoreTest: Fatal: Cannot go on");

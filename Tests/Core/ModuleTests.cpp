@@ -98,15 +98,13 @@ TEST(ModulesDeathTest, GetModuleCheckedOnAnUnloadedModuleDies)
 {
 	EXPECT_DEATH(
 		{
-			std::fflush(stdout);
-			::dup2(2, 1);
+			CoreTest::SendStdoutToStderr();
 			FModuleManager::GetModuleChecked<FDefaultModuleImpl>(TEXT("CoreTestNeverLoaded"));
 		},
 		"Tried to get module interface for unloaded module: 'CoreTestNeverLoaded'");
 	EXPECT_DEATH(
 		{
-			std::fflush(stdout);
-			::dup2(2, 1);
+			CoreTest::SendStdoutToStderr();
 			FModuleManager::LoadModuleChecked<FDefaultModuleImpl>(TEXT("CoreTestNotRegistered"));
 		},
 		"CoreTestNotRegistered");

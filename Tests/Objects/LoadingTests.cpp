@@ -1,6 +1,8 @@
-// Loading objects: from memory, from package files, malformed files, from several threads.
+// Loading objects: from memory, from package files, malformed files, and only on the game thread.
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <thread>
+#include <unistd.h>
 #include <type_traits>
 #include <vector>
 
@@ -175,41 +177,70 @@ INSTANTIATE_TEST_SUITE_P(
 					std::make_pair("{\"Class\": \"Texture2D\", \"Properties\": {\"Source\": \"Asset.uasset\"}}", "is not a readable PNG")),
 	[](const testing::TestParamInfo<MalformedPackage::ParamType>& Info) { return "Case" + std::to_string(Info.index); });
 
-TEST(Loading, ConcurrentLoadsOfOnePackageGiveOneObject)
+namespace
 {
+// Runs Load on a thread other than the game thread, as a background task would.
+template <typename LoadType>
+void LoadOnAWorker(LoadType Load)
+{
+	std::thread Worker(Load);
+	Worker.join();
+}
+
+// The same in a death test: check failures print to standard output, death tests read standard error.
+template <typename LoadType>
+void DieLoadingOnAWorker(LoadType Load)
+{
+	std::fflush(stdout);
+	::dup2(2, 1);
+	LoadOnAWorker(Load);
+}
+} // namespace
+
+// As in the engine, every way of loading checks that it runs on the game thread, and a worker has
+// no exemption. The stand-in checks even when the package is already in memory: in the engine whether
+// it is would be a matter of luck.
+TEST(LoadingDeathTest, LoadingOffTheGameThreadIsFatal)
+{
+	GTEST_FLAG_SET(death_test_style, "threadsafe");
 	FTestProject Project;
-	for (int Index = 0; Index < 8; ++Index)
-	{
-		Project.WriteContent("CustomMaps/UGC" + std::to_string(Index) + "/definition.uasset", DefinitionFile);
-	}
-	std::vector<std::vector<UObject*>> Results(6);
-	std::vector<std::thread> Threads;
-	for (auto& Result : Results)
-	{
-		Threads.emplace_back([&Result] {
-			for (int Index = 0; Index < 8; ++Index)
-			{
-				const FString Path = FString::Printf(TEXT("/Game/CustomMaps/UGC%d/definition.definition"), Index);
-				Result.push_back(FSoftObjectPath(Path).TryLoad());
-			}
-		});
-	}
-	// The game thread keeps creating objects meanwhile.
-	for (int Index = 0; Index < 50; ++Index)
-	{
-		NewObject<UDrovik_Map>(CreatePackage(nullptr, *FString::Printf(TEXT("/Game/Busy/P%d"), Index)), FName(TEXT("definition")));
-	}
-	for (std::thread& Thread : Threads)
-	{
-		Thread.join();
-	}
-	for (const auto& Result : Results)
-	{
-		ASSERT_EQ(Result.size(), 8u);
-		for (int Index = 0; Index < 8; ++Index)
+	Project.WriteContent("CustomMaps/QRN_Arena/definition.uasset", DefinitionFile);
+	const std::string Message = "Assertion failed: IsInGameThread\\(\\).*\n.*Unable to load /Game/CustomMaps/QRN_Arena/definition\\. "
+								"Objects and Packages can only be loaded from the game thread\\.";
+	EXPECT_DEATH(DieLoadingOnAWorker([] { TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition")); }), Message);
+	EXPECT_DEATH(DieLoadingOnAWorker([] { LoadPackage(nullptr, TEXT("/Game/CustomMaps/QRN_Arena/definition"), LOAD_None); }), Message);
+	EXPECT_DEATH(DieLoadingOnAWorker([] { LoadObject<UDrovik_Map>(nullptr, TEXT("/Game/CustomMaps/QRN_Arena/definition.definition")); }),
+				 Message);
+	EXPECT_DEATH(DieLoadingOnAWorker([] {
+					 StaticLoadObject(UObject::StaticClass(), nullptr, TEXT("/Game/CustomMaps/QRN_Arena/definition.definition:Sub"));
+				 }),
+				 Message);
+
+	// Loaded on the game thread first, it is in memory; a worker's load still fails.
+	UObject* const Loaded = TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition"));
+	ASSERT_NE(Loaded, nullptr);
+	EXPECT_DEATH(DieLoadingOnAWorker([] { TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition")); }), Message);
+	EXPECT_DEATH(DieLoadingOnAWorker([Loaded] { LoadObject<UDrovik_Map>(Loaded->GetOuter(), TEXT("definition")); }), Message);
+	// Finding what is in memory is no load.
+	UObject* Found = nullptr;
+	LoadOnAWorker([&Found] { Found = FSoftObjectPath(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition")).ResolveObject(); });
+	EXPECT_EQ(Found, Loaded);
+}
+
+TEST(LoadingDeathTest, TheGameThreadIsTheOneThatStartedTheEngine)
+{
+	GTEST_FLAG_SET(death_test_style, "threadsafe");
+	// The headless editor and the tools start the engine on their main thread; a process that starts
+	// it elsewhere has its game thread there, and its main thread may no longer load.
+	EXPECT_DEATH(
 		{
-			EXPECT_NE(Result[Index], nullptr);
-			EXPECT_EQ(Result[Index], Results[0][Index]) << "every thread sees the same loaded object";
-		}
-	}
+			std::thread Starter([] { FTestProject Project; });
+			Starter.join();
+			std::fflush(stdout);
+			::dup2(2, 1);
+			TryLoad(TEXT("/Game/Anything.Anything"));
+		},
+		"Unable to load /Game/Anything\\. Objects and Packages can only be loaded from the game thread\\.");
+	FTestProject Project;
+	EXPECT_EQ(TryLoad(TEXT("/Game/Anything.Anything")), nullptr) << "missing, but loading was allowed";
 }

@@ -4,6 +4,7 @@
 #include "Drovik_Map.h"
 #include "Standin/Packages.h"
 #include "Standin/Textures.h"
+#include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
 inline TArray<uint8> MakeBgraPixels(int32 SizeX, int32 SizeY)

@@ -1,6 +1,11 @@
 // The child the process tests start: each mode (the first argument) shows one behaviour.
 //   echo ARGS...      prints each argument on a line of its own
 //   flood             writes FloodText('o') to stdout and FloodText('e') to stderr, interleaved
+//   flood-out         writes FloodText('o') to stdout only
+//   wait-stdin        prints "ready", reads a line from stdin, prints "got <line>" and exits
+//   split-utf8        writes "A" and the first two bytes of U+20AC, reads a line from stdin, then
+//                     writes the character's last byte and "B\n"
+//   tree N            starts a chain of N descendants; each process prints "pid <its id>" and waits
 //   no-newline        writes text whose last line has no line end, on both streams
 //   grandchild        leaves a grandchild holding both pipes, prints its id and exits
 //   signal            dies of SIGSEGV
@@ -41,10 +46,10 @@ void WriteAll(int Fd, const std::string& Text)
 	WriteAll(Fd, Text.data(), Text.size());
 }
 
-int Flood()
+int Flood(bool bBothStreams)
 {
 	const std::string Out = ProcessTest::FloodText('o');
-	const std::string Err = ProcessTest::FloodText('e');
+	const std::string Err = bBothStreams ? ProcessTest::FloodText('e') : std::string();
 	size_t OutPos = 0;
 	size_t ErrPos = 0;
 	for (size_t Round = 0; OutPos < Out.size() || ErrPos < Err.size(); ++Round)
@@ -61,6 +66,16 @@ int Flood()
 	return 0;
 }
 
+// Waits until a signal ends the process; the alarm ends it if the test cannot.
+[[noreturn]] void WaitToBeKilled()
+{
+	::alarm(600);
+	for (;;)
+	{
+		::pause();
+	}
+}
+
 int Grandchild()
 {
 	const pid_t Pid = ::fork();
@@ -70,15 +85,56 @@ int Grandchild()
 	}
 	if (Pid == 0)
 	{
-		// Holds the pipes until the test kills it; the alarm ends it if the test cannot.
-		::alarm(600);
-		for (;;)
-		{
-			::pause();
-		}
+		// Holds the pipes until the test kills it.
+		WaitToBeKilled();
 	}
 	WriteAll(1, std::to_string(Pid) + "\n");
 	return 0;
+}
+
+std::string ReadStdinLine()
+{
+	std::string Line;
+	char C = 0;
+	while (::read(0, &C, 1) == 1 && C != '\n')
+	{
+		Line += C;
+	}
+	return Line;
+}
+
+int WaitForStdin()
+{
+	WriteAll(1, "ready\n");
+	WriteAll(1, "got " + ReadStdinLine() + "\n");
+	return 0;
+}
+
+int SplitUtf8()
+{
+	// One write each, so that a reader sees the first part alone until the test answers.
+	WriteAll(1, "A\xE2\x82");
+	ReadStdinLine();
+	WriteAll(1, "\xAC" "B\n");
+	return 0;
+}
+
+int Tree(int Depth)
+{
+	for (int Level = 0; Level < Depth; ++Level)
+	{
+		const pid_t Pid = ::fork();
+		if (Pid < 0)
+		{
+			return 95;
+		}
+		if (Pid > 0)
+		{
+			break;
+		}
+	}
+	WriteAll(1, "pid " + std::to_string(::getpid()) + "\n");
+	WaitToBeKilled();
 }
 
 int Signal()
@@ -161,9 +217,21 @@ int main(int Argc, char** Argv)
 		WriteAll(2, "err\n");
 		return std::atoi(Argv[2]);
 	}
-	if (Mode == "flood")
+	if (Mode == "flood" || Mode == "flood-out")
 	{
-		return Flood();
+		return Flood(Mode == "flood");
+	}
+	if (Mode == "wait-stdin")
+	{
+		return WaitForStdin();
+	}
+	if (Mode == "split-utf8")
+	{
+		return SplitUtf8();
+	}
+	if (Mode == "tree" && Argc > 2)
+	{
+		return Tree(std::atoi(Argv[2]));
 	}
 	if (Mode == "grandchild")
 	{

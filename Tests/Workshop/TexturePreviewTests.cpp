@@ -2,6 +2,7 @@
 #include "Drovik_Map.h"
 #include "Standin/Textures.h"
 #include "UGCInterface/TexturePreview.h"
+#include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 #include "WorkshopTest.h"
 

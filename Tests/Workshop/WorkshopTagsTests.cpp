@@ -5,6 +5,7 @@
 #include "Drovik_Map.h"
 #include "PluginTestFixture.h"
 #include "UGCInterface/WorkshopTags.h"
+#include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
 namespace LevelwrightTest

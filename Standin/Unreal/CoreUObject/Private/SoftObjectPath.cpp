@@ -1,5 +1,6 @@
 #include "UObject/SoftObjectPath.h"
 
+#include "UObject/Object.h"
 #include "UObject/UObjectGlobals.h"
 
 FSoftObjectPath::FSoftObjectPath(const UObject* InObject)

@@ -2,7 +2,11 @@
 
 #include <atomic>
 
+#include "CoreGlobals.h"
 #include "Logging/LogMacros.h"
+#include "Misc/AssertionMacros.h"
+#include "UObject/Class.h"
+#include "UObject/Package.h"
 #include "ObjectRegistry.h"
 #include "PackageFile.h"
 
@@ -44,6 +48,14 @@ FObjectPathParts SplitObjectPath(const FString& Path)
 		Parts.ObjectName = Standin::GetPackageShortName(Rest);
 	}
 	return Parts;
+}
+
+// The engine's package loader begins with this check, and every way of loading reaches it. The
+// stand-in checks at every entry, whether or not the package is already in memory: in the engine that
+// is a matter of luck, and a load off the game thread a fault either way.
+void CheckLoadingOnGameThread(const FString& PackageName)
+{
+	checkf(IsInGameThread(), TEXT("Unable to load %s. Objects and Packages can only be loaded from the game thread."), *PackageName);
 }
 
 bool ClassMatches(const UObject* Object, const UClass* Class, bool bExactClass)
@@ -109,6 +121,7 @@ UPackage* FindPackage(UObject* InOuter, const TCHAR* PackageName)
 
 UPackage* LoadPackage(UPackage* InOuter, const TCHAR* InLongPackageName, uint32 LoadFlags)
 {
+	CheckLoadingOnGameThread(FString(InLongPackageName));
 	return static_cast<UPackage*>(FindOrLoad(UPackage::StaticClass(), InOuter, FString(InLongPackageName), true, false));
 }
 
@@ -120,6 +133,13 @@ UPackage* GetTransientPackage()
 		return Package;
 	}();
 	return Transient;
+}
+
+void CheckIsClassChildOf_Internal(const UClass* Parent, const UClass* Child)
+{
+	checkf(Child, TEXT("NewObject called with a nullptr class object"));
+	checkf(Child->IsChildOf(Parent), TEXT("NewObject called with invalid class, %s must be a child of %s"), *Child->GetName(),
+		   *Parent->GetName());
 }
 
 UObject* StaticConstructObject_Internal(UClass* Class, UObject* InOuter, FName Name, EObjectFlags SetFlags)
@@ -141,11 +161,14 @@ UObject* StaticFindObject(UClass* Class, UObject* InOuter, const TCHAR* Name, bo
 UObject* StaticLoadObject(UClass* Class, UObject* InOuter, const TCHAR* Name, const TCHAR* Filename, uint32 LoadFlags, void* Sandbox,
 						  bool bAllowObjectReconciliation)
 {
-	UObject* Object = Name ? FindOrLoad(Class, InOuter, FString(Name), true, false) : nullptr;
+	check(Class);
+	check(Name);
+	CheckLoadingOnGameThread(InOuter ? InOuter->GetOutermost()->GetName() : SplitObjectPath(FString(Name)).PackageName);
+	UObject* Object = FindOrLoad(Class, InOuter, FString(Name), true, false);
 	if (Object == nullptr && (LoadFlags & (LOAD_Quiet | LOAD_NoWarn)) == 0)
 	{
-		const FString Path = InOuter ? InOuter->GetPathName() + TEXT(".") + (Name ? Name : TEXT("")) : FString(Name);
-		UE_LOG(LogUObjectGlobals, Warning, TEXT("Failed to find object '%s %s'"), Class ? *Class->GetName() : TEXT("Object"), *Path);
+		const FString Path = InOuter ? InOuter->GetPathName() + TEXT(".") + Name : FString(Name);
+		UE_LOG(LogUObjectGlobals, Warning, TEXT("Failed to find object '%s %s'"), *Class->GetName(), *Path);
 	}
 	return Object;
 }

@@ -1,40 +1,109 @@
 #include "Containers/StringConv.h"
 
-#include <cstring>
-
 #include "Containers/UnrealString.h"
 #include "Misc/CString.h"
 #include "Standin/Machine.h"
 #include "Standin/StringUtf8.h"
 
-FTCHARToUTF8::FTCHARToUTF8(const TCHAR* Source) : FTCHARToUTF8(Source, FCString::Strlen(Source)) {}
+using Standin::StringConv::TStorage;
 
-FTCHARToUTF8::FTCHARToUTF8(const TCHAR* Source, int32 SourceLength)
-	: Converted(Standin::Machine::ToUtf8(std::u16string_view(Source ? Source : u"", Source ? SourceLength : 0)))
+TStorage<ANSICHAR> FTCHARToUTF8_Convert::Convert(const TCHAR* Source, int32 SourceLen)
 {
+	return Standin::Machine::ToUtf8(std::u16string_view(Source, SourceLen));
 }
 
-FUTF8ToTCHAR::FUTF8ToTCHAR(const ANSICHAR* Source) : FUTF8ToTCHAR(Source, Source ? static_cast<int32>(std::strlen(Source)) : 0) {}
-
-FUTF8ToTCHAR::FUTF8ToTCHAR(const ANSICHAR* Source, int32 SourceLength)
-	: Converted(Standin::Machine::ToUtf16(std::string_view(Source ? Source : "", Source ? SourceLength : 0)))
+namespace
 {
+// The engine's replacement for whatever is not valid UTF-8.
+constexpr char32_t BogusCodepoint = u'?';
+
+bool IsContinuation(unsigned char Octet)
+{
+	return (Octet & 0xC0) == 0x80;
 }
 
-FTCHARToANSI::FTCHARToANSI(const TCHAR* Source)
+// One code point from the front of Source, read as the engine's decoder reads it: a byte that cannot
+// start a sequence is one '?'; a sequence cut off by the end of the text is one '?' for all its
+// bytes; a bad continuation byte, an overlong form, a surrogate or U+FFFE/U+FFFF gives '?' for the
+// first byte only (the rest then follow as stray bytes); a five- or six-byte form is one '?'.
+char32_t NextCodepoint(std::string_view& Source)
 {
-	for (const TCHAR* C = Source; C && *C; ++C)
+	const auto Octet = static_cast<unsigned char>(Source[0]);
+	if (Octet < 0xC0)
 	{
-		Converted += *C < 0x80 ? static_cast<char>(*C) : '?';
+		Source.remove_prefix(1);
+		return Octet < 0x80 ? Octet : BogusCodepoint;
 	}
+	const size_t Length = Octet < 0xE0 ? 2 : Octet < 0xF0 ? 3 : Octet < 0xF8 ? 4 : Octet < 0xFC ? 5 : 6;
+	if (Source.size() < Length)
+	{
+		Source.remove_prefix(Source.size());
+		return BogusCodepoint;
+	}
+	char32_t Codepoint = Octet & (0x7F >> Length);
+	for (size_t Index = 1; Index < Length; ++Index)
+	{
+		const auto Next = static_cast<unsigned char>(Source[Index]);
+		if (!IsContinuation(Next))
+		{
+			Source.remove_prefix(1);
+			return BogusCodepoint;
+		}
+		Codepoint = (Codepoint << 6) | (Next & 0x3F);
+	}
+	const bool bValid = (Length == 2 && Codepoint >= 0x80) ||
+						(Length == 3 && Codepoint >= 0x800 && Codepoint <= 0xFFFD && (Codepoint < 0xD800 || Codepoint > 0xDFFF)) ||
+						(Length == 4 && Codepoint >= 0x10000 && Codepoint <= 0x10FFFF);
+	Source.remove_prefix(bValid || Length > 4 ? Length : 1);
+	return bValid ? Codepoint : BogusCodepoint;
+}
+} // namespace
+
+TStorage<TCHAR> FUTF8ToTCHAR_Convert::Convert(const ANSICHAR* Source, int32 SourceLen)
+{
+	TStorage<TCHAR> Converted;
+	Converted.reserve(SourceLen);
+	for (std::string_view Rest(Source, SourceLen); !Rest.empty();)
+	{
+		const char32_t Codepoint = NextCodepoint(Rest);
+		if (Codepoint > 0xFFFF)
+		{
+			Converted += static_cast<char16_t>(0xD800 + ((Codepoint - 0x10000) >> 10));
+			Converted += static_cast<char16_t>(0xDC00 + ((Codepoint - 0x10000) & 0x3FF));
+		}
+		else
+		{
+			Converted += static_cast<char16_t>(Codepoint);
+		}
+	}
+	return Converted;
 }
 
-FANSIToTCHAR::FANSIToTCHAR(const ANSICHAR* Source)
+TStorage<ANSICHAR> TStringConvert<TCHAR, ANSICHAR>::Convert(const TCHAR* Source, int32 SourceLen)
 {
-	for (const ANSICHAR* C = Source; C && *C; ++C)
+	TStorage<ANSICHAR> Converted;
+	Converted.reserve(SourceLen);
+	for (const TCHAR C : std::u16string_view(Source, SourceLen))
 	{
-		Converted += static_cast<TCHAR>(static_cast<unsigned char>(*C));
+		Converted += C < 0x80 ? static_cast<char>(C) : '?';
 	}
+	return Converted;
+}
+
+TStorage<TCHAR> TStringConvert<ANSICHAR, TCHAR>::Convert(const ANSICHAR* Source, int32 SourceLen)
+{
+	TStorage<TCHAR> Converted;
+	Converted.reserve(SourceLen);
+	for (const ANSICHAR C : std::string_view(Source, SourceLen))
+	{
+		Converted += static_cast<TCHAR>(static_cast<unsigned char>(C));
+	}
+	return Converted;
+}
+
+TStorage<UTF8CHAR> TStringConvert<TCHAR, UTF8CHAR>::Convert(const TCHAR* Source, int32 SourceLen)
+{
+	return Standin::Machine::ToUtf8(std::u16string_view(Source, SourceLen));
 }
 
 namespace Standin

@@ -22,16 +22,9 @@
 #include <sys/mman.h>
 #include <utility>
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#define LEVELWRIGHT_KEEP_OPERATOR_NEW 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define LEVELWRIGHT_KEEP_OPERATOR_NEW 1
-#endif
+#include "Standin/Sanitizers.h"
 
-#ifndef LEVELWRIGHT_KEEP_OPERATOR_NEW
+#if !STANDIN_ADDRESS_SANITIZER && !STANDIN_THREAD_SANITIZER
 namespace
 {
 constexpr std::size_t HugePageSize = std::size_t(2) << 20;

@@ -4,34 +4,7 @@
 
 #include "Standin/Machine.h"
 
-#include <cerrno>
 #include <string>
-
-namespace
-{
-// What GetLastError() says after a failed CreateProcess, for the errno of a failed start.
-int32 WindowsStartError(int Error)
-{
-	constexpr int32 FileNotFound = 2;
-	constexpr int32 AccessDenied = 5;
-	constexpr int32 BadExeFormat = 193;
-	constexpr int32 GeneralFailure = 31;
-	switch (Error)
-	{
-	case ENOENT:
-	case ENOTDIR:
-		return FileNotFound;
-	case EACCES:
-	case EISDIR:
-	case EPERM:
-		return AccessDenied;
-	case ENOEXEC:
-		return BadExeFormat;
-	default:
-		return GeneralFailure;
-	}
-}
-} // namespace
 
 bool FPlatformProcess::ExecProcess(const TCHAR* URL, const TCHAR* Params, int32* OutReturnCode, FString* OutStdOut,
 								   FString* OutStdErr)
@@ -43,7 +16,7 @@ bool FPlatformProcess::ExecProcess(const TCHAR* URL, const TCHAR* Params, int32*
 	const Standin::Process::FProcessResult Result = Standin::Process::Run(CommandLine);
 	if (OutReturnCode)
 	{
-		*OutReturnCode = Result.bStarted ? Result.ExitCode : WindowsStartError(Result.StartError);
+		*OutReturnCode = Result.bStarted ? Result.ExitCode : Standin::Process::WindowsStartError(Result.StartError);
 	}
 	if (OutStdOut)
 	{

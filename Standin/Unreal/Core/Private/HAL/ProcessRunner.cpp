@@ -107,19 +107,21 @@ std::string DescribeSignal(int Signal)
 		   (Description ? Description : "unknown signal") + ")";
 }
 
-// File actions and attributes of the child: /dev/null in, the two pipes out, nothing else open,
-// every signal at its default disposition and none blocked.
+// File actions and attributes of the child: the given standard descriptors (or /dev/null), nothing
+// else open, every signal at its default disposition and none blocked, and the working folder.
 class FSpawnSetup
 {
 public:
-	FSpawnSetup(int StdOutFd, int StdErrFd)
+	FSpawnSetup(const FChildStdio& Stdio, const std::filesystem::path& WorkingFolder)
 	{
 		::posix_spawn_file_actions_init(&Actions);
 		::posix_spawnattr_init(&Attributes);
-		bValid = ::posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0) == 0 &&
-				 ::posix_spawn_file_actions_adddup2(&Actions, StdOutFd, 1) == 0 &&
-				 ::posix_spawn_file_actions_adddup2(&Actions, StdErrFd, 2) == 0 &&
-				 ::posix_spawn_file_actions_addclosefrom_np(&Actions, 3) == 0;
+		bValid = AddStandard(Stdio.In, 0, O_RDONLY) && AddStandard(Stdio.Out, 1, O_WRONLY) &&
+				 AddStandard(Stdio.Err, 2, O_WRONLY) && ::posix_spawn_file_actions_addclosefrom_np(&Actions, 3) == 0;
+		if (bValid && !WorkingFolder.empty())
+		{
+			bValid = ::posix_spawn_file_actions_addchdir_np(&Actions, WorkingFolder.c_str()) == 0;
+		}
 		sigset_t Empty;
 		sigset_t All;
 		sigemptyset(&Empty);
@@ -139,6 +141,13 @@ public:
 	bool bValid = false;
 	posix_spawn_file_actions_t Actions;
 	posix_spawnattr_t Attributes;
+
+private:
+	bool AddStandard(int Fd, int Target, int NullMode)
+	{
+		return Fd < 0 ? ::posix_spawn_file_actions_addopen(&Actions, Target, "/dev/null", NullMode, 0) == 0
+					  : ::posix_spawn_file_actions_adddup2(&Actions, Fd, Target) == 0;
+	}
 };
 
 // Waits for the child without blocking; true once it has exited (Status is then filled in).
@@ -264,82 +273,127 @@ void RecordExit(int Status, FProcessResult& Result)
 	Result.StdErr += Line + "\n";
 }
 
-FProcessResult NotStarted(std::string Reason, int Error)
-{
-	FProcessResult Result;
-	Result.FailureReason = std::move(Reason);
-	Result.StartError = Error;
-	return Result;
-}
-
-FProcessResult CannotStart(const std::filesystem::path& Program, int Error)
+FStartFailure CannotStart(const std::filesystem::path& Program, int Error)
 {
 	const std::string Why = Error == EISDIR ? "it is a folder"
 							: Error == EACCES ? "not an executable file"
 							: ErrnoText(Error);
-	return NotStarted("cannot start '" + Program.string() + "': " + Why, Error);
+	return FStartFailure{Error, "cannot start '" + Program.string() + "': " + Why};
 }
 } // namespace
 
-FProcessResult Run(std::u16string_view CommandLine)
+bool PrepareCommand(std::u16string_view CommandLine, FCommand& OutCommand, FStartFailure& OutFailure)
 {
 	const std::vector<std::u16string> Arguments = SplitWindowsCommandLine(CommandLine);
 	if (Arguments.empty() || Arguments[0].empty())
 	{
-		return NotStarted("cannot start a process: the command line names no program", ENOENT);
+		OutFailure = FStartFailure{ENOENT, "cannot start a process: the command line names no program"};
+		return false;
 	}
 	std::error_code Error;
 	const std::filesystem::path Program = std::filesystem::absolute(Machine::ToHostPath(Arguments[0]), Error);
 	if (Error)
 	{
-		return NotStarted("cannot start '" + Machine::ToUtf8(Arguments[0]) + "': " + Error.message(), Error.value());
+		OutFailure = FStartFailure{Error.value(), "cannot start '" + Machine::ToUtf8(Arguments[0]) + "': " + Error.message()};
+		return false;
 	}
 	if (const int Problem = CheckProgram(Program); Problem != 0)
 	{
-		return CannotStart(Program, Problem);
+		OutFailure = CannotStart(Program, Problem);
+		return false;
 	}
-
-	std::vector<std::string> Utf8Arguments = {Program.string()};
+	OutCommand.Program = Program;
+	OutCommand.Arguments = {Program.string()};
 	for (size_t Index = 1; Index < Arguments.size(); ++Index)
 	{
 		if (Arguments[Index].find(u'\0') != std::u16string::npos)
 		{
-			return NotStarted("cannot start '" + Program.string() + "': an argument holds a NUL character", EINVAL);
+			OutFailure = FStartFailure{EINVAL, "cannot start '" + Program.string() + "': an argument holds a NUL character"};
+			return false;
 		}
-		Utf8Arguments.push_back(Machine::ToUtf8(Arguments[Index]));
+		OutCommand.Arguments.push_back(Machine::ToUtf8(Arguments[Index]));
 	}
+	return true;
+}
+
+pid_t Spawn(const FCommand& Command, const FChildStdio& Stdio, const std::filesystem::path& WorkingFolder,
+			FStartFailure& OutFailure)
+{
+	std::vector<std::string> Arguments = Command.Arguments;
 	std::vector<char*> Argv;
-	for (std::string& Argument : Utf8Arguments)
+	for (std::string& Argument : Arguments)
 	{
 		Argv.push_back(Argument.data());
 	}
 	Argv.push_back(nullptr);
-
-	FPipe StdOut;
-	FPipe StdErr;
-	if (!StdOut.Open() || !StdErr.Open())
+	FSpawnSetup Setup(Stdio, WorkingFolder);
+	if (!Setup.bValid)
 	{
-		return CannotStart(Program, errno);
+		OutFailure = CannotStart(Command.Program, ENOMEM);
+		return -1;
 	}
 	pid_t Child = 0;
+	const int SpawnError =
+		::posix_spawn(&Child, Command.Program.c_str(), &Setup.Actions, &Setup.Attributes, Argv.data(), environ);
+	if (SpawnError != 0)
 	{
-		FSpawnSetup Setup(StdOut.Write.Get(), StdErr.Write.Get());
-		if (!Setup.bValid)
+		OutFailure = CannotStart(Command.Program, SpawnError);
+		return -1;
+	}
+	return Child;
+}
+
+int WindowsStartError(int Error)
+{
+	constexpr int FileNotFound = 2;
+	constexpr int AccessDenied = 5;
+	constexpr int BadExeFormat = 193;
+	constexpr int GeneralFailure = 31;
+	switch (Error)
+	{
+	case ENOENT:
+	case ENOTDIR:
+		return FileNotFound;
+	case EACCES:
+	case EISDIR:
+	case EPERM:
+		return AccessDenied;
+	case ENOEXEC:
+		return BadExeFormat;
+	default:
+		return GeneralFailure;
+	}
+}
+
+FProcessResult Run(std::u16string_view CommandLine)
+{
+	FProcessResult Result;
+	FCommand Command;
+	FStartFailure Failure;
+	FPipe StdOut;
+	FPipe StdErr;
+	pid_t Child = -1;
+	if (PrepareCommand(CommandLine, Command, Failure))
+	{
+		if (!StdOut.Open() || !StdErr.Open())
 		{
-			return CannotStart(Program, ENOMEM);
+			Failure = CannotStart(Command.Program, errno);
 		}
-		const int SpawnError =
-			::posix_spawn(&Child, Program.c_str(), &Setup.Actions, &Setup.Attributes, Argv.data(), environ);
-		if (SpawnError != 0)
+		else
 		{
-			return CannotStart(Program, SpawnError);
+			Child = Spawn(Command, FChildStdio{-1, StdOut.Write.Get(), StdErr.Write.Get()}, {}, Failure);
 		}
+	}
+	if (Child < 0)
+	{
+		Result.FailureReason = Failure.Reason;
+		Result.StartError = Failure.Error;
+		return Result;
 	}
 	// Only the child may hold the write ends, so that the pipes end when it does.
 	StdOut.Write.Close();
 	StdErr.Write.Close();
 
-	FProcessResult Result;
 	Result.bStarted = true;
 	RecordExit(Collect(Child, StdOut.Read.Get(), StdErr.Read.Get(), Result), Result);
 	return Result;

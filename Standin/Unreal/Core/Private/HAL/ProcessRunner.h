@@ -5,8 +5,10 @@
 // child has exited.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 namespace Standin::Process
@@ -25,6 +27,46 @@ std::vector<std::u16string> SplitWindowsCommandLine(std::u16string_view CommandL
 // Quotes one argument (not the program) so that SplitWindowsCommandLine gives it back unchanged.
 // Arguments without blanks, tabs or quotes are returned as they are; an empty one becomes "".
 std::u16string QuoteWindowsArgument(std::u16string_view Argument);
+
+// A command line made ready to start: the program's host path and argv in UTF-8 (the program first).
+struct FCommand
+{
+	std::filesystem::path Program;
+	std::vector<std::string> Arguments;
+};
+
+// Why a program could not be started: the errno value and a sentence naming the program.
+struct FStartFailure
+{
+	int Error = 0;
+	std::string Reason;
+};
+
+// Splits a command line in the Windows form and resolves its program: mapped with
+// Standin::Machine::ToHostPath and taken relative to the current working folder (no search path); it
+// must be an executable regular file. False with OutFailure filled when it cannot be started.
+bool PrepareCommand(std::u16string_view CommandLine, FCommand& OutCommand, FStartFailure& OutFailure);
+
+// The descriptors a child gets as its standard input, output and error; -1 gives /dev/null.
+struct FChildStdio
+{
+	int In = -1;
+	int Out = -1;
+	int Err = -1;
+};
+
+// Starts the command with those standard descriptors and no other, every signal at its default
+// disposition and none blocked, in WorkingFolder unless it is empty. Returns the child's pid, or -1
+// with OutFailure filled.
+pid_t Spawn(const FCommand& Command, const FChildStdio& Stdio, const std::filesystem::path& WorkingFolder,
+			FStartFailure& OutFailure);
+
+// The code GetLastError() gives after a failed CreateProcess for the errno of a failed start
+// (2 file not found, 5 access denied, 193 bad format, 267 bad folder, 31 otherwise).
+int WindowsStartError(int Error);
+
+// The processes whose parent is Parent, from /proc.
+std::vector<pid_t> FindChildProcesses(pid_t Parent);
 
 struct FProcessResult
 {

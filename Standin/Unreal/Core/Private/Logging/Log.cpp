@@ -13,6 +13,15 @@
 
 DEFINE_LOG_CATEGORY(LogTemp)
 
+FLogCategoryBase::FLogCategoryBase(const TCHAR* InCategoryName, ELogVerbosity::Type InDefaultVerbosity,
+								   ELogVerbosity::Type InCompileTimeVerbosity)
+	: CategoryName(InCategoryName)
+	, Verbosity(InDefaultVerbosity)
+	, CompileTimeVerbosity(InCompileTimeVerbosity)
+	, Utf8Name(Standin::Machine::ToUtf8(InCategoryName))
+{
+}
+
 const TCHAR* ToString(ELogVerbosity::Type Verbosity)
 {
 	switch (Verbosity & ELogVerbosity::VerbosityMask)

@@ -20,7 +20,8 @@ struct FEngineState
 {
 	FSettings Settings;
 	std::u16string BaseDir;
-	std::thread::id GameThread = std::this_thread::get_id();
+	// Set by Initialize; until then the game thread is the process's main thread, as in the engine.
+	std::thread::id GameThread;
 };
 
 FEngineState& GetState()
@@ -85,7 +86,8 @@ const std::u16string& GetBaseDir()
 
 bool IsGameThread()
 {
-	return std::this_thread::get_id() == GetState().GameThread;
+	const std::thread::id GameThread = GetState().GameThread;
+	return GameThread == std::thread::id() ? ::gettid() == ::getpid() : std::this_thread::get_id() == GameThread;
 }
 } // namespace Standin::Engine
 

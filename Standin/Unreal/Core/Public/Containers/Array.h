@@ -1,14 +1,18 @@
 // The engine's dynamic array, over std::vector, with the engine's member names and int32 indices.
+// Its checks are the engine's, fatal in every build as they are in the engine's Debug and Development
+// builds (DO_CHECK): an index out of bounds fails "Array index out of bounds: %i from an array of
+// size %i"; RemoveAt, Insert and the other members that take a range fail a check on it; adding or
+// inserting an element that lives in the array itself fails as the engine's CheckAddress does.
 #pragma once
 
 #include <algorithm>
-#include <cassert>
 #include <initializer_list>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "CoreTypes.h"
+#include "Misc/AssertionMacros.h"
 
 template <typename ElementType>
 class TArray
@@ -20,7 +24,12 @@ public:
 
 	TArray() = default;
 	TArray(std::initializer_list<ElementType> Init) : Items(Init) {}
-	TArray(const ElementType* Data, int32 Count) : Items(Data, Data + Count) {}
+	TArray(const ElementType* Ptr, int32 Count)
+	{
+		check(Ptr != nullptr || Count == 0);
+		check(Count >= 0);
+		Items.assign(Ptr, Ptr + Count);
+	}
 	explicit TArray(std::vector<ElementType> InItems) : Items(std::move(InItems)) {}
 
 	int32 Num() const { return static_cast<int32>(Items.size()); }
@@ -33,25 +42,36 @@ public:
 
 	ElementType& operator[](int32 Index)
 	{
-		assert(IsValidIndex(Index));
+		RangeCheck(Index);
 		return Items[Index];
 	}
 	const ElementType& operator[](int32 Index) const
 	{
-		assert(IsValidIndex(Index));
+		RangeCheck(Index);
 		return Items[Index];
 	}
-	ElementType& Last(int32 IndexFromEnd = 0) { return (*this)[Num() - 1 - IndexFromEnd]; }
-	const ElementType& Last(int32 IndexFromEnd = 0) const { return (*this)[Num() - 1 - IndexFromEnd]; }
+	ElementType& Last(int32 IndexFromEnd = 0)
+	{
+		RangeCheck(Num() - IndexFromEnd - 1);
+		return Items[Num() - IndexFromEnd - 1];
+	}
+	const ElementType& Last(int32 IndexFromEnd = 0) const
+	{
+		RangeCheck(Num() - IndexFromEnd - 1);
+		return Items[Num() - IndexFromEnd - 1];
+	}
 	ElementType& Top() { return Last(); }
+	const ElementType& Top() const { return Last(); }
 
 	int32 Add(const ElementType& Item)
 	{
+		CheckAddress(&Item);
 		Items.push_back(Item);
 		return Num() - 1;
 	}
 	int32 Add(ElementType&& Item)
 	{
+		CheckAddress(&Item);
 		Items.push_back(std::move(Item));
 		return Num() - 1;
 	}
@@ -68,6 +88,7 @@ public:
 	}
 	int32 AddZeroed(int32 Count = 1)
 	{
+		check(Count >= 0);
 		const int32 First = Num();
 		Items.resize(Items.size() + Count);
 		return First;
@@ -75,15 +96,30 @@ public:
 	int32 AddUninitialized(int32 Count = 1) { return AddZeroed(Count); }
 	int32 AddDefaulted(int32 Count = 1) { return AddZeroed(Count); }
 	void Append(const TArray& Other) { Items.insert(Items.end(), Other.Items.begin(), Other.Items.end()); }
-	void Append(const ElementType* Data, int32 Count) { Items.insert(Items.end(), Data, Data + Count); }
+	void Append(const ElementType* Ptr, int32 Count)
+	{
+		check(Ptr != nullptr || Count == 0);
+		check(Count >= 0);
+		Items.insert(Items.end(), Ptr, Ptr + Count);
+	}
 	int32 Insert(const ElementType& Item, int32 Index)
 	{
+		CheckAddress(&Item);
+		CheckInsertIndex(Index);
 		Items.insert(Items.begin() + Index, Item);
+		return Index;
+	}
+	int32 Insert(ElementType&& Item, int32 Index)
+	{
+		CheckAddress(&Item);
+		CheckInsertIndex(Index);
+		Items.insert(Items.begin() + Index, std::move(Item));
 		return Index;
 	}
 	void RemoveAt(int32 Index, int32 Count = 1)
 	{
-		assert(Index >= 0 && Count >= 0 && Index + Count <= Num());
+		const int32 ArrayNum = Num();
+		check((Count >= 0) & (Index >= 0) & (Index + Count <= ArrayNum));
 		Items.erase(Items.begin() + Index, Items.begin() + Index + Count);
 	}
 	int32 Remove(const ElementType& Item)
@@ -101,6 +137,7 @@ public:
 	}
 	ElementType Pop()
 	{
+		RangeCheck(0);
 		ElementType Result = std::move(Items.back());
 		Items.pop_back();
 		return Result;
@@ -117,9 +154,13 @@ public:
 		Items.reserve(Slack);
 	}
 	void Reserve(int32 Number) { Items.reserve(Number); }
-	void SetNum(int32 NewNum) { Items.resize(NewNum); }
-	void SetNumZeroed(int32 NewNum) { Items.resize(NewNum); }
-	void SetNumUninitialized(int32 NewNum) { Items.resize(NewNum); }
+	void SetNum(int32 NewNum)
+	{
+		check(NewNum >= 0);
+		Items.resize(NewNum);
+	}
+	void SetNumZeroed(int32 NewNum) { SetNum(NewNum); }
+	void SetNumUninitialized(int32 NewNum) { SetNum(NewNum); }
 
 	int32 Find(const ElementType& Item) const
 	{
@@ -168,5 +209,26 @@ public:
 	const std::vector<ElementType>& GetStd() const { return Items; }
 
 private:
+	void RangeCheck(int32 Index) const
+	{
+		const int32 ArrayNum = Num();
+		checkf((Index >= 0) & (Index < ArrayNum), TEXT("Array index out of bounds: %i from an array of size %i"), Index, ArrayNum);
+	}
+	void CheckInsertIndex(int32 Index) const
+	{
+		const int32 Count = 1;
+		const int32 ArrayNum = Num();
+		check((Count >= 0) & (Index >= 0) & (Index <= ArrayNum));
+	}
+	// An element of this array may move while the array grows, before it is copied in.
+	void CheckAddress(const ElementType* Addr) const
+	{
+		const int32 ArrayMax = Max();
+		const int32 ArrayNum = Num();
+		checkf(Addr < GetData() || Addr >= (GetData() + ArrayMax),
+			   TEXT("Attempting to use a container element (%p) which already comes from the container being modified (%p, ArrayMax: %d, ArrayNum: %d, SizeofElement: %d)!"),
+			   static_cast<const void*>(Addr), static_cast<const void*>(GetData()), ArrayMax, ArrayNum, static_cast<int32>(sizeof(ElementType)));
+	}
+
 	std::vector<ElementType> Items;
 };

@@ -52,10 +52,17 @@ public:
 		ValueType* Value = Find(Key);
 		return Value ? *Value : Add(Key);
 	}
-	ValueType& FindChecked(const KeyType& Key) { return *Find(Key); }
+	// A missing key fails the engine's check (in every build), as does operator[].
+	ValueType& FindChecked(const KeyType& Key)
+	{
+		ValueType* Pair = Find(Key);
+		check(Pair != nullptr);
+		return *Pair;
+	}
+	const ValueType& FindChecked(const KeyType& Key) const { return const_cast<TMap*>(this)->FindChecked(Key); }
 	bool Contains(const KeyType& Key) const { return Find(Key) != nullptr; }
 	ValueType& operator[](const KeyType& Key) { return FindChecked(Key); }
-	const ValueType& operator[](const KeyType& Key) const { return *Find(Key); }
+	const ValueType& operator[](const KeyType& Key) const { return FindChecked(Key); }
 
 	int32 Remove(const KeyType& Key)
 	{

@@ -1,5 +1,6 @@
 // FString: the engine's string of 16-bit characters (UTF-16 here, as on Windows).
 // Comparison operators ignore case; Equals is case-sensitive by default, as in the engine.
+// operator[] is checked in every build, as the engine checks it whenever DO_CHECK is on.
 #pragma once
 
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "Containers/Array.h"
 #include "CoreTypes.h"
+#include "Misc/AssertionMacros.h"
 #include "Misc/CString.h"
 #include "Standin/Printf.h"
 
@@ -49,8 +51,17 @@ public:
 	}
 	void Reset(int32 Slack = 0) { Empty(Slack); }
 	bool IsValidIndex(int32 Index) const { return Index >= 0 && Index < Len(); }
-	TCHAR& operator[](int32 Index) { return Data[Index]; }
-	const TCHAR& operator[](int32 Index) const { return Data[Index]; }
+	// As in the engine, a fatal check in every build; the terminator (Index == Len()) is out of bounds.
+	TCHAR& operator[](int32 Index)
+	{
+		RangeCheck(Index);
+		return Data[Index];
+	}
+	const TCHAR& operator[](int32 Index) const
+	{
+		RangeCheck(Index);
+		return Data[Index];
+	}
 
 	FString& Append(const TCHAR* Text, int32 Count)
 	{
@@ -175,15 +186,17 @@ public:
 	template <typename FmtType, typename... Types>
 	static FString Printf(const FmtType& Fmt, Types... Args)
 	{
-		static_assert(std::is_array_v<FmtType> && std::is_same_v<std::remove_cv_t<std::remove_extent_t<FmtType>>, TCHAR>,
-					  "Formatting string must be a TCHAR array.");
-		const Standin::Format::FArg ArgArray[] = {Standin::Format::MakeFormatArg(Args)..., Standin::Format::FArg()};
-		return FString(Standin::Format::FormatString(Fmt, ArgArray, sizeof...(Args)));
+		return FString(Standin::Format::Format(Fmt, Args...));
 	}
 
 	friend uint32 GetTypeHash(const FString& String);
 
 private:
+	void RangeCheck(int32 Index) const
+	{
+		checkf(IsValidIndex(Index), TEXT("String index out of bounds: Index %i from a string with a length of %i"), Index, Len());
+	}
+
 	std::u16string Data;
 };
 

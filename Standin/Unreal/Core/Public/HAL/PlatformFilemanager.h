@@ -1,6 +1,10 @@
+// As in the engine, this header only declares IPlatformFile: include
+// "GenericPlatform/GenericPlatformFile.h" to call it.
 #pragma once
 
-#include "GenericPlatform/GenericPlatformFile.h"
+#include "CoreTypes.h"
+
+class IPlatformFile;
 
 class FPlatformFileManager
 {

@@ -1,7 +1,16 @@
 #pragma once
 
+#include "Containers/Array.h"
 #include "Containers/UnrealString.h"
 #include "CoreTypes.h"
+#include "GenericPlatform/GenericPlatformProcess.h"
+
+// A child process, as on Windows: an opaque handle that stays valid until CloseProc.
+struct FProcHandle : public TProcHandle<void*, nullptr>
+{
+	FProcHandle() = default;
+	explicit FProcHandle(HandleType Other) : TProcHandle(Other) {}
+};
 
 struct FPlatformProcess
 {
@@ -21,4 +30,27 @@ struct FPlatformProcess
 	// A stack of DLL folders; each pop must name the folder pushed last (a fatal check otherwise).
 	static void PushDllDirectory(const TCHAR* Directory);
 	static void PopDllDirectory(const TCHAR* Directory);
+
+	// Child processes and pipes, as the engine's Windows build has them (see the module's README).
+	// Every call may be made from any thread.
+	// An anonymous pipe; the write end is meant for a child's output (CreateProc's PipeWriteChild).
+	static bool CreatePipe(void*& ReadPipe, void*& WritePipe);
+	static void ClosePipe(void* ReadPipe, void* WritePipe);
+	// What the pipe holds now, decoded as UTF-8 on its own; empty when nothing waits. Never blocks.
+	static FString ReadPipe(void* ReadPipe);
+	// What the pipe holds now, replacing Output; false (Output untouched) when nothing waits. Never blocks.
+	static bool ReadPipeToArray(void* ReadPipe, TArray<uint8>& Output);
+	// Starts "URL" Parms (the URL quoted, then split as ExecProcess splits). The child's stdout and
+	// stderr go to PipeWriteChild, its stdin comes from PipeReadChild (nothing when null). An invalid
+	// handle when the program cannot start.
+	static FProcHandle CreateProc(const TCHAR* URL, const TCHAR* Parms, bool bLaunchDetached, bool bLaunchHidden,
+								  bool bLaunchReallyHidden, uint32* OutProcessID, int32 PriorityModifier,
+								  const TCHAR* OptionalWorkingDirectory, void* PipeWriteChild, void* PipeReadChild = nullptr);
+	static bool IsProcRunning(FProcHandle& ProcessHandle);
+	static void WaitForProc(FProcHandle& ProcessHandle);
+	static void CloseProc(FProcHandle& ProcessHandle);
+	// Ends the process (and with KillTree its descendants, found by parent id); the handle stays open.
+	static void TerminateProc(FProcHandle& ProcessHandle, bool KillTree = false);
+	// False while the process runs.
+	static bool GetProcReturnCode(FProcHandle& ProcHandle, int32* ReturnCode);
 };

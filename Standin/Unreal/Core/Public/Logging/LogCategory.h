@@ -4,17 +4,10 @@
 
 #include "Logging/LogVerbosity.h"
 #include "UObject/NameTypes.h"
-#include "Standin/Machine.h"
 
 struct FLogCategoryBase
 {
-	FLogCategoryBase(const TCHAR* InCategoryName, ELogVerbosity::Type InDefaultVerbosity, ELogVerbosity::Type InCompileTimeVerbosity)
-		: CategoryName(InCategoryName)
-		, Verbosity(InDefaultVerbosity)
-		, CompileTimeVerbosity(InCompileTimeVerbosity)
-		, Utf8Name(Standin::Machine::ToUtf8(InCategoryName))
-	{
-	}
+	FLogCategoryBase(const TCHAR* InCategoryName, ELogVerbosity::Type InDefaultVerbosity, ELogVerbosity::Type InCompileTimeVerbosity);
 
 	const FName& GetCategoryName() const { return CategoryName; }
 	ELogVerbosity::Type GetVerbosity() const { return Verbosity; }

@@ -16,14 +16,11 @@ void WriteMessage(const FLogCategoryBase& Category, ELogVerbosity::Type Verbosit
 template <typename FmtType, typename... Types>
 void Write(const FLogCategoryBase& Category, ELogVerbosity::Type Verbosity, const FmtType& Fmt, Types... Args)
 {
-	static_assert(std::is_array_v<FmtType> && std::is_same_v<std::remove_cv_t<std::remove_extent_t<FmtType>>, TCHAR>,
-				  "Formatting string must be a TCHAR array.");
 	if (Category.IsSuppressed(Verbosity) && Verbosity != ELogVerbosity::Fatal)
 	{
 		return;
 	}
-	const Format::FArg ArgArray[] = {Format::MakeFormatArg(Args)..., Format::FArg()};
-	WriteMessage(Category, Verbosity, Format::FormatString(Fmt, ArgArray, sizeof...(Args)));
+	WriteMessage(Category, Verbosity, Format::Format(Fmt, Args...));
 }
 } // namespace Standin::Log
 

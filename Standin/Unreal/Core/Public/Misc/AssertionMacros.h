@@ -5,7 +5,8 @@
 #include <atomic>
 #include <string>
 
-#include "Containers/UnrealString.h"
+#include "CoreTypes.h"
+#include "Standin/Printf.h"
 
 namespace Standin::Assert
 {
@@ -26,13 +27,12 @@ bool EnsureFailed(const char* Expression, const char* File, int Line, std::atomi
 		}                                                                                                              \
 	} while (0)
 
-#define checkf(expr, Format, ...)                                                                                      \
+#define checkf(expr, Fmt, ...)                                                                                      \
 	do                                                                                                                 \
 	{                                                                                                                  \
 		if (UNLIKELY(!(expr)))                                                                                         \
 		{                                                                                                              \
-			const FString StandinCheckMessage = FString::Printf(Format, ##__VA_ARGS__);                                \
-			Standin::Assert::Fail(#expr, __FILE__, __LINE__, std::u16string(*StandinCheckMessage));                   \
+			Standin::Assert::Fail(#expr, __FILE__, __LINE__, Standin::Format::Format(Fmt, ##__VA_ARGS__));          \
 		}                                                                                                              \
 	} while (0)
 
@@ -42,8 +42,8 @@ bool EnsureFailed(const char* Expression, const char* File, int Line, std::atomi
 
 #define ensure(expr) (LIKELY(!!(expr)) || Standin::Assert::EnsureFailed(#expr, __FILE__, __LINE__, STANDIN_ENSURE_SITE()))
 
-#define ensureMsgf(expr, Format, ...)                                                                                  \
+#define ensureMsgf(expr, Fmt, ...)                                                                                  \
 	(LIKELY(!!(expr)) || Standin::Assert::EnsureFailed(#expr, __FILE__, __LINE__, STANDIN_ENSURE_SITE(),            \
-													   std::u16string(*FString::Printf(Format, ##__VA_ARGS__))))
+													   Standin::Format::Format(Fmt, ##__VA_ARGS__)))
 
 #define ensureAlways(expr) (LIKELY(!!(expr)) || Standin::Assert::EnsureFailed(#expr, __FILE__, __LINE__, nullptr))

@@ -87,4 +87,14 @@ FArg MakeFormatArg(T Value)
 
 // Formats Fmt with the arguments. Mismatched or missing arguments are reported once on stderr.
 std::u16string FormatString(const TCHAR* Fmt, const FArg* Args, std::size_t NumArgs);
+
+// The engine's printf-style entry points take a TEXT("...") literal and the arguments as they are.
+template <typename FmtType, typename... Types>
+std::u16string Format(const FmtType& Fmt, Types... Args)
+{
+	static_assert(std::is_array_v<FmtType> && std::is_same_v<std::remove_cv_t<std::remove_extent_t<FmtType>>, TCHAR>,
+				  "Formatting string must be a TCHAR array.");
+	const FArg ArgArray[] = {MakeFormatArg(Args)..., FArg()};
+	return FormatString(Fmt, ArgArray, sizeof...(Args));
+}
 } // namespace Standin::Format

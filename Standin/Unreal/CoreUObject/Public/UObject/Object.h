@@ -4,6 +4,8 @@
 
 #include "CoreMinimal.h"
 #include "UObject/ObjectMacros.h"
+// As in the engine, whose UObjectBase.h includes it: NewObject, LoadObject and the rest come with UObject.
+#include "UObject/UObjectGlobals.h"
 
 class UClass;
 class UPackage;

@@ -1,10 +1,15 @@
-// Creating, finding and loading objects. All of these are safe to call from any thread: the object
-// registry is guarded by one lock, and a package is loaded once, then stays in memory.
+// Creating, finding and loading objects. As in the engine, this header only declares UObject, UClass
+// and UPackage (include "UObject/Package.h" to use a UPackage*), and loading (LoadPackage,
+// StaticLoadObject, LoadObject, FSoftObjectPath::TryLoad) is for the game thread only: anywhere else
+// it is a fatal check. Creating and finding lock the object registry and work from any thread.
 #pragma once
 
-#include "UObject/Class.h"
-#include "UObject/Object.h"
-#include "UObject/Package.h"
+#include "CoreMinimal.h"
+#include "UObject/ObjectMacros.h"
+
+class UObject;
+class UClass;
+class UPackage;
 
 // Finds the package in memory or creates it (empty, in memory). InOuter must be null.
 UPackage* CreatePackage(UObject* InOuter, const TCHAR* PackageName);
@@ -24,14 +29,14 @@ UObject* StaticFindObject(UClass* Class, UObject* InOuter, const TCHAR* Name, bo
 UObject* StaticLoadObject(UClass* Class, UObject* InOuter, const TCHAR* Name, const TCHAR* Filename = nullptr,
 						  uint32 LoadFlags = LOAD_None, void* Sandbox = nullptr, bool bAllowObjectReconciliation = true);
 
+// A fatal check that Child is a class and a child of Parent (NewObject with an explicit class).
+void CheckIsClassChildOf_Internal(const UClass* Parent, const UClass* Child);
+
 template <class T>
-T* NewObject(UObject* Outer, UClass* Class, FName Name = NAME_None, EObjectFlags Flags = RF_NoFlags)
+T* NewObject(UObject* Outer, const UClass* Class, FName Name = NAME_None, EObjectFlags Flags = RF_NoFlags)
 {
-	if (Class == nullptr || !Class->IsChildOf(T::StaticClass()))
-	{
-		return nullptr;
-	}
-	return static_cast<T*>(StaticConstructObject_Internal(Class, Outer, Name, Flags));
+	CheckIsClassChildOf_Internal(T::StaticClass(), Class);
+	return static_cast<T*>(StaticConstructObject_Internal(const_cast<UClass*>(Class), Outer, Name, Flags));
 }
 
 template <class T>
@@ -41,7 +46,7 @@ T* NewObject(UObject* Outer, FName Name, EObjectFlags Flags = RF_NoFlags)
 }
 
 template <class T>
-T* NewObject(UObject* Outer = GetTransientPackage())
+T* NewObject(UObject* Outer = (UObject*)GetTransientPackage())
 {
 	return static_cast<T*>(StaticConstructObject_Internal(T::StaticClass(), Outer, NAME_None, RF_NoFlags));
 }

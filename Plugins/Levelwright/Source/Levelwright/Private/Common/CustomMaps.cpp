@@ -5,6 +5,7 @@
 #include "CoreGlobals.h"
 #include "Drovik_Map.h"
 #include "Misc/Paths.h"
+#include "UObject/Package.h"
 #include "UObject/SoftObjectPath.h"
 #include "UObject/UObjectGlobals.h"
 
