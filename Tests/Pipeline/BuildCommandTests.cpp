@@ -35,11 +35,12 @@ TEST(CookCommandLine, AnEmptyMapEndsInAnEmptyMapSwitch)
 			  u"\"C:/P/Drovik.uproject\"  -run=cook -targetplatform=WindowsNoEditor+LinuxServer -UnVersioned -map=");
 }
 
-TEST(ToolUrl, KeepsARelativeEngineFolderAndQuotesThePath)
+// Unquoted: the engine's CreateProc quotes the path itself.
+TEST(ToolPath, KeepsARelativeEngineFolder)
 {
-	EXPECT_EQ(Str(MakeToolUrl(TEXT("../../../Engine/"), TEXT("UE4Editor.exe"))), u"\"../../../Engine/Binaries/Win64/UE4Editor.exe\"");
-	EXPECT_EQ(Str(MakeToolUrl(TEXT("C:/Program Files/Epic Games/UE_4.21/Engine"), TEXT("UnrealPak.exe"))),
-			  u"\"C:/Program Files/Epic Games/UE_4.21/Engine/Binaries/Win64/UnrealPak.exe\"");
+	EXPECT_EQ(Str(MakeToolPath(TEXT("../../../Engine/"), TEXT("UE4Editor.exe"))), u"../../../Engine/Binaries/Win64/UE4Editor.exe");
+	EXPECT_EQ(Str(MakeToolPath(TEXT("C:/Program Files/Epic Games/UE_4.21/Engine"), TEXT("UnrealPak.exe"))),
+			  u"C:/Program Files/Epic Games/UE_4.21/Engine/Binaries/Win64/UnrealPak.exe");
 }
 
 TEST(PakCommandLine, QuotesPakListAndPlatform)

@@ -15,25 +15,62 @@ std::string ToUtf8(const FString& Text)
 	return Standin::Machine::ToUtf8(std::u16string(*Text));
 }
 
-FToolRun RunTool(const FString& Url, const FString& Params)
+FToolRun RunTool(const FString& Path, const FString& Params)
 {
 	FToolRun Run;
-	Run.bStarted = FPlatformProcess::ExecProcess(*Url, *Params, &Run.ReturnCode, &Run.StdOut, &Run.StdErr);
+	void* ReadPipe = nullptr;
+	void* WritePipe = nullptr;
+	if (!FPlatformProcess::CreatePipe(ReadPipe, WritePipe))
+	{
+		return Run;
+	}
+	FProcHandle Process = FPlatformProcess::CreateProc(*Path, *Params, false, true, true, nullptr, 0, nullptr, WritePipe);
+	Run.bStarted = Process.IsValid();
+	std::string Bytes;
+	for (bool bRunning = Run.bStarted; bRunning;)
+	{
+		bRunning = FPlatformProcess::IsProcRunning(Process);
+		for (TArray<uint8> Chunk; FPlatformProcess::ReadPipeToArray(ReadPipe, Chunk);)
+		{
+			Bytes.append(reinterpret_cast<const char*>(Chunk.GetData()), static_cast<size_t>(Chunk.Num()));
+		}
+	}
+	if (Run.bStarted)
+	{
+		FPlatformProcess::GetProcReturnCode(Process, &Run.ReturnCode);
+		FPlatformProcess::CloseProc(Process);
+	}
+	FPlatformProcess::ClosePipe(ReadPipe, WritePipe);
+	Run.Output = FString(Standin::Machine::ToUtf16(Bytes).c_str());
 	return Run;
 }
 
 std::string MakeNonZeroLine(const std::string& Prefix, const FToolRun& Run)
 {
-	return Prefix + " " + std::to_string(Run.ReturnCode) + " \n" + ToUtf8(Run.StdOut) + " " + ToUtf8(Run.StdErr);
+	return Prefix + " " + std::to_string(Run.ReturnCode) + " \n" + ToUtf8(Run.Output) + " ";
+}
+
+std::vector<std::string> MakeFailureLines(const std::string& Prefix, const FToolRun& Run)
+{
+	std::vector<std::string> Lines;
+	std::istringstream Output(ToUtf8(Run.Output));
+	for (std::string Line; std::getline(Output, Line);)
+	{
+		if (Line.rfind("Error:", 0) == 0 || Line.find(": Error:") != std::string::npos)
+		{
+			Lines.push_back("LevelwrightLog: Error: " + Line);
+		}
+	}
+	Lines.push_back(MakeNonZeroLine(Prefix, Run));
+	return Lines;
 }
 
 FPakListing ListPak(const fs::path& Pak)
 {
-	const std::string Url = "\"" + (BuiltBinariesDir() / "UnrealPak.exe").string() + "\"";
-	const FToolRun Run = RunTool(FString(Url.c_str()), FString(("\"" + Pak.string() + "\" -List").c_str()));
+	const FToolRun Run = RunTool(FString((BuiltBinariesDir() / "UnrealPak.exe").string().c_str()), FString(("\"" + Pak.string() + "\" -List").c_str()));
 	FPakListing Listing;
 	Listing.ExitCode = Run.bStarted ? Run.ReturnCode : -1;
-	std::istringstream Lines(ToUtf8(Run.StdOut));
+	std::istringstream Lines(ToUtf8(Run.Output));
 	const std::string Prefix = "LogPakFile: Display: ";
 	for (std::string Line; std::getline(Lines, Line);)
 	{

@@ -28,15 +28,19 @@ struct FToolRun
 {
 	bool bStarted = false;
 	int32 ReturnCode = 0;
-	FString StdOut;
-	FString StdErr;
+	// Standard output and error through one pipe, as the engine's launcher gives them.
+	FString Output;
 };
 
-// Runs Url with Params through the engine's launcher, as the plugin does.
-FToolRun RunTool(const FString& Url, const FString& Params);
+// Runs the program at Path with Params through the engine's launcher and pipe, waiting for its end.
+FToolRun RunTool(const FString& Path, const FString& Params);
 
-// The error line the plugin logs for a tool that exited with Run's code: "<Prefix> %d \n%s %s".
+// The error line the plugin logs for a tool that exited with Run's code: "<Prefix> %d \n%s %s", the
+// tool's whole output first and nothing second (both streams come through one pipe).
 std::string MakeNonZeroLine(const std::string& Prefix, const FToolRun& Run);
+// The Error lines the plugin logs for a failed run: each of the tool's own error lines as it was
+// printed, then the exit-code line.
+std::vector<std::string> MakeFailureLines(const std::string& Prefix, const FToolRun& Run);
 
 std::string ToUtf8(const FString& Text);
 

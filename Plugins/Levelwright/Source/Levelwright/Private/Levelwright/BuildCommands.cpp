@@ -13,10 +13,9 @@ const TCHAR* const AndroidCookPlatform = TEXT("Android_ASTC");
 const TCHAR* const LinuxServerCookPlatform = TEXT("LinuxServer");
 const TCHAR* const WorkshopMetadataText = TEXT("{ test: 1 }");
 
-FString MakeToolUrl(const FString& EngineDir, const TCHAR* ExecutableName)
+FString MakeToolPath(const FString& EngineDir, const TCHAR* ExecutableName)
 {
-	// Quoted, so an engine installed below a folder with blanks still starts.
-	return FString::Printf(TEXT("\"%s\""), *FPaths::Combine(EngineDir, TEXT("Binaries"), TEXT("Win64"), ExecutableName));
+	return FPaths::Combine(EngineDir, TEXT("Binaries"), TEXT("Win64"), ExecutableName);
 }
 
 FString GetCookPlatform(bool bPCBuild)

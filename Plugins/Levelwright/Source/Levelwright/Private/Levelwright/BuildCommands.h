@@ -16,8 +16,8 @@ constexpr int64 MaxAndroidPakSize = 100000000;
 // The Workshop content folder's metadata.json: a fixed text, whatever the definition holds.
 extern const TCHAR* const WorkshopMetadataText;
 
-// A tool of the engine, quoted for the process launcher: "<EngineDir>/Binaries/Win64/<ExecutableName>".
-FString MakeToolUrl(const FString& EngineDir, const TCHAR* ExecutableName);
+// A tool of the engine: <EngineDir>/Binaries/Win64/<ExecutableName>. The process launcher quotes it.
+FString MakeToolPath(const FString& EngineDir, const TCHAR* ExecutableName);
 
 // "WindowsNoEditor" for the PC client, "Android_ASTC" otherwise; the cook always adds LinuxServer.
 FString GetCookPlatform(bool bPCBuild);

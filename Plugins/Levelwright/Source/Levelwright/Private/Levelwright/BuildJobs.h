@@ -6,9 +6,11 @@
 
 #include "CoreMinimal.h"
 #include "Levelwright/BuildCommands.h"
+#include "Levelwright/JobProgress.h"
 
 struct FStageJob
 {
+	TSharedPtr<FJobProgress> Progress;
 	FString MapPackageName;
 	FString MapFolderName;
 	uint64 ItemId = 0;
@@ -18,6 +20,7 @@ struct FStageJob
 
 struct FSubmitJob
 {
+	TSharedPtr<FJobProgress> Progress;
 	FString MapPackageName;
 	FString MapFolderName;
 	FString ContentDir;
@@ -34,6 +37,7 @@ struct FDeployBuild
 
 struct FDeployJob
 {
+	TSharedPtr<FJobProgress> Progress;
 	FString MapFolderName;
 	FString OutputDir;
 	// The selected builds, the PC build first.

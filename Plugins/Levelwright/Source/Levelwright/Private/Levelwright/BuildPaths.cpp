@@ -9,9 +9,9 @@ FString GetAbsoluteSavedDir()
 	return FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir());
 }
 
-FString GetEngineToolUrl(const TCHAR* ExecutableName)
+FString GetEngineToolPath(const TCHAR* ExecutableName)
 {
-	return LevelwrightBuild::MakeToolUrl(FPaths::EngineDir(), ExecutableName);
+	return LevelwrightBuild::MakeToolPath(FPaths::EngineDir(), ExecutableName);
 }
 
 void MakeOutputDirectory(const FString& Dir)

@@ -1,35 +1,28 @@
-// Cooking the map through the engine's cook commandlet, run as a child process of the editor.
+// Cooking the map through the engine's cook commandlet, run as a child process of the editor whose
+// output reaches the log as it is printed.
 #include "Levelwright/LevelwrightModule.h"
 
 #include "Common/LevelwrightLog.h"
-#include "HAL/PlatformProcess.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildPaths.h"
+#include "Levelwright/ChildProcess.h"
+#include "Levelwright/JobProgress.h"
+#include "Levelwright/ProgressTexts.h"
 #include "Misc/Paths.h"
 
-bool FLevelwrightModule::CookMap(bool bPCBuild, const FString& MapPackage, bool bIterative)
+bool FLevelwrightModule::CookMap(bool bPCBuild, const FString& MapPackage, bool bIterative, FJobProgress* Progress)
 {
-	const FString EditorUrl = GetEngineToolUrl(TEXT("UE4Editor.exe"));
 	const FString ProjectFilePath = FPaths::ConvertRelativePathToFull(FPaths::GetProjectFilePath());
-	const FString Params = LevelwrightBuild::MakeCookParams(ProjectFilePath, LevelwrightBuild::GetCookPlatform(bPCBuild), MapPackage, bIterative);
+	const FString CookPlatform = LevelwrightBuild::GetCookPlatform(bPCBuild);
+	const FString Params = LevelwrightBuild::MakeCookParams(ProjectFilePath, CookPlatform, MapPackage, bIterative);
 
 	UE_LOG(LevelwrightLog, Log, TEXT("MapURL = %s"), *MapPackage);
 	UE_LOG(LevelwrightLog, Log, TEXT("Cook command: %s"), *Params);
-
-	int32 ReturnCode = 0;
-	FString StdOut;
-	FString StdErr;
-	if (!FPlatformProcess::ExecProcess(*EditorUrl, *Params, &ReturnCode, &StdOut, &StdErr))
+	if (Progress)
 	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Cook command failed: %s %s"), *StdOut, *StdErr);
-		return false;
+		Progress->SetStep(LevelwrightProgress::MakeCookStepText(MapPackage, CookPlatform));
 	}
-	if (ReturnCode != 0)
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Cook command returned non-zero value: %d \n%s %s"), ReturnCode, *StdOut, *StdErr);
-		return false;
-	}
-	return true;
+	return RunEngineTool(TEXT("UE4Editor.exe"), Params, TEXT("Cook"), Progress);
 }
 
 FString FLevelwrightModule::GetWorkshopContentDir() const

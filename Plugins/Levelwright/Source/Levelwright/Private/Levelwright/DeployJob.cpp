@@ -58,7 +58,7 @@ void ReportFailedPaks(bool bPCBuild, bool bClientPakSucceed, bool bServerPakSucc
 
 bool BuildDeployPak(FLevelwrightModule& Module, const FDeployJob& Job, const FDeployPak& Pak, FDeployMetadata& Metadata)
 {
-	return Module.BuildPak(Job.MapFolderName, Pak.CookPlatform, FPaths::Combine(Job.OutputDir, Pak.FileName), &(Metadata.*Pak.Size));
+	return Module.BuildPak(Job.MapFolderName, Pak.CookPlatform, FPaths::Combine(Job.OutputDir, Pak.FileName), &(Metadata.*Pak.Size), Job.Progress.Get());
 }
 
 // Cooks and packs one client build into OutputDir, recording both pak sizes. False after the cook or
@@ -66,16 +66,26 @@ bool BuildDeployPak(FLevelwrightModule& Module, const FDeployJob& Job, const FDe
 bool RunDeployBuild(FLevelwrightModule& Module, const FDeployJob& Job, const FDeployBuild& Build, FDeployMetadata& Metadata)
 {
 	Module.WriteCookMarker(Build.bPCBuild);
-	if (!Module.CookMap(Build.bPCBuild, Build.MapPackageName))
+	if (!Module.CookMap(Build.bPCBuild, Build.MapPackageName, false, Job.Progress.Get()))
 	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Cooked content is needed for deploying!"));
+		Module.FailJob(*Job.Progress, TEXT("Cooked content is needed for deploying!"), TEXT("the cook failed (see the output log)"));
 		return false;
 	}
 	const FDeployRecipe& Recipe = Build.bPCBuild ? PCRecipe : AndroidRecipe;
 	const bool bClientPakSucceed = BuildDeployPak(Module, Job, Recipe.ClientPak, Metadata);
 	const bool bServerPakSucceed = BuildDeployPak(Module, Job, Recipe.ServerPak, Metadata);
+	if (Job.Progress->IsCancelRequested())
+	{
+		Module.EndJob(*Job.Progress, false, FString());
+		return false;
+	}
 	ReportFailedPaks(Build.bPCBuild, bClientPakSucceed, bServerPakSucceed);
-	return bClientPakSucceed && bServerPakSucceed;
+	if (!bClientPakSucceed || !bServerPakSucceed)
+	{
+		Module.EndJob(*Job.Progress, false, TEXT("packing failed (see the output log)"));
+		return false;
+	}
+	return true;
 }
 
 void WriteDeployMetadata(const FDeployMetadata& Metadata, const FString& OutputDir)
@@ -95,16 +105,16 @@ void FLevelwrightModule::RunDeployJob(const FDeployJob& Job)
 	FDeployMetadata Metadata = Job.Metadata;
 	for (const FDeployBuild& Build : Job.Builds)
 	{
+		// A failed build has ended the job.
 		if (!RunDeployBuild(*this, Job, Build, Metadata))
 		{
-			bBusy.store(false);
 			return;
 		}
 	}
 
 	WriteDeployMetadata(Metadata, Job.OutputDir);
-	bBusy.store(false);
-
 	const bool bWithinSizeLimit = Metadata.AndroidPakSize <= LevelwrightBuild::MaxAndroidPakSize;
+	EndJob(*Job.Progress, bWithinSizeLimit, TEXT("the Android pak is larger than 100 MB"));
+
 	FPlatformMisc::MessageBoxExt(EAppMsgType::Ok, bWithinSizeLimit ? TEXT("Successfully built!") : TEXT("Build failed, quarn pak size is higher than 100mb"), TEXT("Drovik Build"));
 }

@@ -2,7 +2,6 @@
 // needs into the job and hands it to a background worker. bBusy admits one job at a time.
 #include "Levelwright/LevelwrightModule.h"
 
-#include "Async/Async.h"
 #include "Common/CustomMapNames.h"
 #include "Common/LevelwrightLog.h"
 #include "Drovik_Map.h"
@@ -52,13 +51,13 @@ void FLevelwrightModule::RequestStage()
 	}
 	const FProjectMap Map = GetProjectMap();
 	FStageJob Job;
+	Job.Progress = BeginJob(EJobKind::Stage);
 	Job.MapPackageName = MapPackageName;
 	Job.MapFolderName = Map.FolderName;
 	Job.ItemId = Map.ItemId;
 	Job.bIterativeCook = bCookOnlyWhatChanged;
 	Job.StagedPakPath = FPaths::Combine(GameInstallPath, CustomMapNames::GameProjectFolder, TEXT("Content"), TEXT("Paks"), TEXT("pakchunk_workshop_stage.pak"));
-	bBusy.store(true);
-	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, Job]() { RunStageJob(Job); });
+	DispatchJob(Job.Progress.ToSharedRef(), [this, Job]() { RunStageJob(Job); });
 }
 
 void FLevelwrightModule::RequestSubmit()
@@ -68,12 +67,12 @@ void FLevelwrightModule::RequestSubmit()
 		return;
 	}
 	FSubmitJob Job;
+	Job.Progress = BeginJob(EJobKind::Submit);
 	Job.MapPackageName = MapPackageName;
 	Job.MapFolderName = GetProjectMap().FolderName;
 	Job.ContentDir = GetWorkshopContentDir();
 	Job.ChangeNote = WorkshopMap->ChangeNote;
-	bBusy.store(true);
-	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, Job]() { RunSubmitJob(Job); });
+	DispatchJob(Job.Progress.ToSharedRef(), [this, Job]() { RunSubmitJob(Job); });
 }
 
 namespace
@@ -135,6 +134,6 @@ void FLevelwrightModule::RequestDeploy()
 	}
 
 	WriteCookMarker(false);
-	bBusy.store(true);
-	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [this, Job]() { RunDeployJob(Job); });
+	Job.Progress = BeginJob(EJobKind::Deploy);
+	DispatchJob(Job.Progress.ToSharedRef(), [this, Job]() { RunDeployJob(Job); });
 }

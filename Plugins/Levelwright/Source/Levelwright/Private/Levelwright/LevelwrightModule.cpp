@@ -6,6 +6,8 @@
 #include "HAL/FileManager.h"
 #include "HAL/PlatformMisc.h"
 #include "HAL/PlatformProcess.h"
+#include "Levelwright/JobNotification.h"
+#include "Levelwright/JobProgress.h"
 #include "Levelwright/LevelwrightStyle.h"
 #include "Misc/FileHelper.h"
 #include "Misc/MessageDialog.h"
@@ -130,6 +132,14 @@ void FLevelwrightModule::DecideMode(bool bSteamAvailable)
 
 void FLevelwrightModule::ShutdownModule()
 {
+	// No cook may outlive the editor, and no worker may reach this module once it is gone.
+	if (RunningJob.IsValid())
+	{
+		RunningJob->RequestCancel();
+		WaitForJobWorker(*RunningJob);
+		JobNotification.Reset();
+		RunningJob.Reset();
+	}
 	if (!IsRunningCommandlet())
 	{
 		UnregisterWorkshopTab();
@@ -149,11 +159,12 @@ void FLevelwrightModule::Tick(float DeltaTime)
 	{
 		SteamAPI_RunCallbacks();
 	}
+	UpdateJobNotification();
 }
 
 bool FLevelwrightModule::IsTickable() const
 {
-	return WorkshopMap != nullptr;
+	return WorkshopMap != nullptr || RunningJob.IsValid();
 }
 
 TStatId FLevelwrightModule::GetStatId() const

@@ -4,36 +4,15 @@
 #include "Common/CustomMapNames.h"
 #include "Common/LevelwrightLog.h"
 #include "HAL/FileManager.h"
-#include "HAL/PlatformProcess.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildPaths.h"
+#include "Levelwright/ChildProcess.h"
+#include "Levelwright/JobProgress.h"
 #include "Levelwright/PakListVisitor.h"
+#include "Levelwright/ProgressTexts.h"
 #include "Misc/Paths.h"
 
-namespace
-{
-bool RunUnrealPak(const FString& Params)
-{
-	const FString PakUrl = GetEngineToolUrl(TEXT("UnrealPak.exe"));
-	int32 ReturnCode = 0;
-	FString StdOut;
-	FString StdErr;
-	bool bSucceeded = true;
-	if (!FPlatformProcess::ExecProcess(*PakUrl, *Params, &ReturnCode, &StdOut, &StdErr))
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Pak command failed: %s %s"), *StdOut, *StdErr);
-		bSucceeded = false;
-	}
-	if (ReturnCode != 0)
-	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Pak command returned non-zero value: %d \n%s %s"), ReturnCode, *StdOut, *StdErr);
-		bSucceeded = false;
-	}
-	return bSucceeded;
-}
-} // namespace
-
-bool FLevelwrightModule::BuildPak(const FString& MapFolderName, const FString& CookPlatform, const FString& PakPath, int64* OutPakSize)
+bool FLevelwrightModule::BuildPak(const FString& MapFolderName, const FString& CookPlatform, const FString& PakPath, int64* OutPakSize, FJobProgress* Progress)
 {
 	if (MapFolderName.IsEmpty())
 	{
@@ -46,7 +25,11 @@ bool FLevelwrightModule::BuildPak(const FString& MapFolderName, const FString& C
 	WritePakList(CustomMapNames::MakeCookedMapDir(SavedDir, CookPlatform, MapFolderName), CustomMapNames::MakeMountPoint(MapFolderName), PakListPath);
 
 	const FString PakPlatform = LevelwrightBuild::GetPakPlatform(CookPlatform);
-	const bool bSucceeded = RunUnrealPak(LevelwrightBuild::MakePakParams(PakPath, PakListPath, PakPlatform));
+	if (Progress)
+	{
+		Progress->SetStep(LevelwrightProgress::MakePackStepText(PakPath));
+	}
+	const bool bSucceeded = RunEngineTool(TEXT("UnrealPak.exe"), LevelwrightBuild::MakePakParams(PakPath, PakListPath, PakPlatform), TEXT("Pak"), Progress);
 
 	if (OutPakSize)
 	{

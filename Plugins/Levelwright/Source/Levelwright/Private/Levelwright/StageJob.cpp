@@ -5,13 +5,14 @@
 #include "Common/LevelwrightLog.h"
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildJobs.h"
+#include "Levelwright/JobProgress.h"
 
 void FLevelwrightModule::RunStageJob(const FStageJob& Job)
 {
-	if (!CookMap(true, Job.MapPackageName, Job.bIterativeCook))
+	FJobProgress& Progress = *Job.Progress;
+	if (!CookMap(true, Job.MapPackageName, Job.bIterativeCook, &Progress))
 	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Cooked content is needed for staging!"));
-		bBusy.store(false);
+		FailJob(Progress, TEXT("Cooked content is needed for staging!"), TEXT("the cook failed (see the output log)"));
 		return;
 	}
 
@@ -19,6 +20,6 @@ void FLevelwrightModule::RunStageJob(const FStageJob& Job)
 	ensure(WorkshopId != 0);
 
 	// One staged pak only: each stage replaces the last. Pak failures are in the log already.
-	BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, Job.StagedPakPath);
-	bBusy.store(false);
+	const bool bPacked = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, Job.StagedPakPath, nullptr, &Progress);
+	EndJob(Progress, bPacked, TEXT("packing the staged pak failed (see the output log)"));
 }

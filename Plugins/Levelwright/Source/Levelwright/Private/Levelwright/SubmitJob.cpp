@@ -8,47 +8,75 @@
 #include "Levelwright/BuildCommands.h"
 #include "Levelwright/BuildJobs.h"
 #include "Levelwright/BuildPaths.h"
+#include "Levelwright/JobNotification.h"
+#include "Levelwright/JobProgress.h"
+#include "Levelwright/ProgressTexts.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "Modules/ModuleManager.h"
 #include "UGCInterface/UGCInterface.h"
 
 void FLevelwrightModule::RunSubmitJob(const FSubmitJob& Job)
 {
-	if (!CookMap(true, Job.MapPackageName))
+	FJobProgress& Progress = *Job.Progress;
+	if (!CookMap(true, Job.MapPackageName, false, &Progress))
 	{
-		UE_LOG(LevelwrightLog, Error, TEXT("Cooked content is needed for deploying!"));
-		bBusy.store(false);
+		FailJob(Progress, TEXT("Cooked content is needed for deploying!"), TEXT("the cook failed (see the output log)"));
 		return;
 	}
 
 	MakeOutputDirectory(Job.ContentDir);
 
 	// Both packs run, so the log shows every failing platform at once.
-	const bool bWindowsPakSucceed = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(Job.ContentDir, TEXT("WindowsNoEditor.pak")));
-	const bool bLinuxPakSuccedd = BuildPak(Job.MapFolderName, LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(Job.ContentDir, TEXT("LinuxServer.pak")));
+	const bool bWindowsPakSucceed = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(Job.ContentDir, TEXT("WindowsNoEditor.pak")), nullptr, &Progress);
+	const bool bLinuxPakSuccedd = BuildPak(Job.MapFolderName, LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(Job.ContentDir, TEXT("LinuxServer.pak")), nullptr, &Progress);
+	if (Progress.IsCancelRequested())
+	{
+		EndJob(Progress, false, FString());
+		return;
+	}
 	ensure(bWindowsPakSucceed);
 	ensure(bLinuxPakSuccedd);
 	if (!bWindowsPakSucceed || !bLinuxPakSuccedd)
 	{
-		bBusy.store(false);
+		EndJob(Progress, false, TEXT("packing failed (see the output log)"));
 		return;
 	}
 
 	FFileHelper::SaveStringToFile(LevelwrightBuild::WorkshopMetadataText, *FPaths::Combine(Job.ContentDir, TEXT("metadata.json")));
 
-	// Steam's requests and call results belong to the thread that pumps its callbacks.
-	AsyncTask(ENamedThreads::GameThread, [this, Job]() { SubmitContent_GameThread(Job); });
+	// Steam's requests and call results belong to the thread that pumps its callbacks. The module is
+	// looked up there afresh: the editor may have shut it down meanwhile.
+	AsyncTask(ENamedThreads::GameThread, [Job]() {
+		if (FLevelwrightModule* Module = FModuleManager::GetModulePtr<FLevelwrightModule>(TEXT("Levelwright")))
+		{
+			Module->SubmitContent_GameThread(Job);
+		}
+	});
 }
 
 void FLevelwrightModule::SubmitContent_GameThread(const FSubmitJob& Job)
 {
 	check(IsInGameThread());
+	// Cancelled after the packs, or the editor is shutting down: the job has been ended already.
+	if (Job.Progress->IsCancelRequested() || Job.Progress != RunningJob)
+	{
+		return;
+	}
 	FUGCInterface* UGC = WorkshopMap;
 	if (!ensure(UGC))
 	{
-		bBusy.store(false);
+		EndJob(*Job.Progress, false, TEXT("the project has no Workshop map"));
 		return;
 	}
+	// Steam offers no way to stop an upload: from here on the notification has no Cancel.
+	Job.Progress->BeginUpload();
+	if (JobNotification.IsValid())
+	{
+		JobNotification->Finish(true, TEXT("Workshop content built"));
+	}
+	JobNotification = MakeShared<FJobNotification>(LevelwrightProgress::MakeUploadStepText(0, 0, 0), FSimpleDelegate());
+
 	// Bound before the request exists, so the answer cannot arrive unobserved.
 	UGC->OnSubmitFinished.BindRaw(this, &FLevelwrightModule::OnWorkshopSubmitFinished);
 	UGC->SubmitContent(Job.ContentDir, Job.ChangeNote);

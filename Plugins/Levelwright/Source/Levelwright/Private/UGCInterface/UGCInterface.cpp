@@ -46,6 +46,14 @@ void FUGCInterface::OpenItemPage()
 	Friends->ActivateGameOverlayToWebPage(FSteamText(Url).Get());
 }
 
+int32 FUGCInterface::GetUploadProgress(uint64& OutBytesProcessed, uint64& OutBytesTotal) const
+{
+	OutBytesProcessed = 0;
+	OutBytesTotal = 0;
+	ISteamUGC* UGC = ActiveUpdate != k_UGCUpdateHandleInvalid ? SteamUGC() : nullptr;
+	return UGC ? static_cast<int32>(UGC->GetItemUpdateProgress(ActiveUpdate, &OutBytesProcessed, &OutBytesTotal)) : k_EItemUpdateStatusInvalid;
+}
+
 bool FUGCFolderVisitor::Visit(const TCHAR* FilenameOrDirectory, bool bIsDirectory)
 {
 	UE_LOG(LevelwrightLog, Log, TEXT("Visiting %s"), FilenameOrDirectory);

@@ -32,12 +32,17 @@ public:
 	void SyncMetadata();
 	// Opens the item's community page in the Steam overlay (nothing while ItemId is 0).
 	void OpenItemPage();
+	// How far the item update in flight (a submission or a sync) is: Steam's EItemUpdateStatus and the
+	// bytes processed of the total; k_EItemUpdateStatusInvalid when none is in flight.
+	int32 GetUploadProgress(uint64& OutBytesProcessed, uint64& OutBytesTotal) const;
 
 	CCallResult<FUGCInterface, CreateItemResult_t> CreateItemCallResult;
 	CCallResult<FUGCInterface, SubmitItemUpdateResult_t> SubmitCallResult;
 	CCallResult<FUGCInterface, SubmitItemUpdateResult_t> SyncCallResult;
 	uint64 ItemId = 0;
 	bool bRequestPending = false;
+	// The item update whose result is awaited (submission or sync).
+	UGCUpdateHandle_t ActiveUpdate = k_UGCUpdateHandleInvalid;
 	FString ChangeNote;
 	FOnSubmitFinished OnSubmitFinished;
 

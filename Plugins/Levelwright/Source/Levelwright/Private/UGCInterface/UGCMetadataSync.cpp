@@ -66,11 +66,13 @@ void FUGCInterface::SyncMetadata()
 
 	const SteamAPICall_t Call = UGC->SubmitItemUpdate(Update, SyncChangeNote);
 	bRequestPending = ArmCallResult(SyncCallResult, Call, &FUGCInterface::OnSyncItemResult, TEXT("Failed to sync: Steam refused the item update"));
+	ActiveUpdate = bRequestPending ? Update : k_UGCUpdateHandleInvalid;
 }
 
 void FUGCInterface::OnSyncItemResult(SubmitItemUpdateResult_t* Data, bool bIOFailure)
 {
 	bRequestPending = false;
+	ActiveUpdate = k_UGCUpdateHandleInvalid;
 	// The record of an I/O failure carries no result code worth reporting.
 	if (bIOFailure)
 	{

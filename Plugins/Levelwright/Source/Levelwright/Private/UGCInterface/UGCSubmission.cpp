@@ -35,11 +35,14 @@ void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& S
 					   FString::Printf(TEXT("Workshop submission failed: Steam refused the upload of %s"), *ContentFolder)))
 	{
 		FinishSubmission(false);
+		return;
 	}
+	ActiveUpdate = Update;
 }
 
 void FUGCInterface::OnSubmitItemResult(SubmitItemUpdateResult_t* Data, bool bIOFailure)
 {
+	ActiveUpdate = k_UGCUpdateHandleInvalid;
 	if (!ensure(bIOFailure == false))
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam reported an I/O failure"));

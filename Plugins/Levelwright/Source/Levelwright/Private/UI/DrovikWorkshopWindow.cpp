@@ -2,6 +2,7 @@
 
 #include "Brushes/SlateDynamicImageBrush.h"
 #include "EditorStyleSet.h"
+#include "Levelwright/JobProgress.h"
 #include "Levelwright/LevelwrightStyle.h"
 #include "UI/WorkshopTab.h"
 #include "Widgets/Images/SImage.h"
@@ -13,6 +14,7 @@
 #include "Widgets/Layout/SBorder.h"
 #include "Widgets/Layout/SBox.h"
 #include "Widgets/Layout/SWidgetSwitcher.h"
+#include "Widgets/Notifications/SProgressBar.h"
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/SOverlay.h"
 #include "Widgets/Text/STextBlock.h"
@@ -45,6 +47,8 @@ void SDrovikWorkshopWindow::Construct(const FArguments& InArgs)
 	StandbyVisibility.Bind(this, &SDrovikWorkshopWindow::GetStandbyVisibility);
 	ConfigText.Bind(this, &SDrovikWorkshopWindow::GetConfigState);
 	TabIndex.Bind(this, &SDrovikWorkshopWindow::GetTabIndex);
+	JobStepText.Bind(this, &SDrovikWorkshopWindow::GetJobStepText);
+	JobPercent.Bind(this, &SDrovikWorkshopWindow::GetJobPercent);
 
 	LogoBrush = MakeShareable(new FSlateDynamicImageBrush(FName(*FLevelwrightStyle::GetLogoPath()), FVector2D(200, 80),
 														  FLinearColor(1, 1, 1, 1), ESlateBrushTileType::NoTile,
@@ -281,7 +285,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeTestingPage()
 		.VAlign(VAlign_Top)
 		.Padding(0, 10, 0, 0)
 		[
-			MakeActionButton(TEXT("Stage"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::StageButtonClicked))
+			MakeActionButton(TEXT("Stage"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::StageButtonClicked), EJobKind::Stage)
 		]
 		+ SVerticalBox::Slot()
 		.AutoHeight()
@@ -327,7 +331,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeDeploymentPage()
 		.VAlign(VAlign_Top)
 		.Padding(0, 10, 0, 0)
 		[
-			MakeActionButton(TEXT("Submit"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitButtonClicked))
+			MakeActionButton(TEXT("Submit"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitButtonClicked), EJobKind::Submit)
 		]);
 }
 
@@ -348,7 +352,7 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
 		.VAlign(VAlign_Top)
 		.Padding(0, 10, 0, 0)
 		[
-			MakeActionButton(TEXT("Build Selected Platform(s)"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitQuarnClicked))
+			MakeActionButton(TEXT("Build Selected Platform(s)"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitQuarnClicked), EJobKind::Deploy)
 		]
 		+ SVerticalBox::Slot()
 		.AutoHeight()
@@ -389,21 +393,50 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeButtonBox(const TSharedRef<SWidge
 		];
 }
 
-TSharedRef<SWidget> SDrovikWorkshopWindow::MakeActionButton(const TCHAR* Label, FOnClicked OnClicked)
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeActionButton(const TCHAR* Label, FOnClicked OnClicked, EJobKind Kind)
 {
 	TSharedRef<SButton> Button = MakeButton(Label, OnClicked);
 	Button->SetVisibility(StandbyVisibility);
-	return MakeButtonBox(
-		SNew(SOverlay)
-		+ SOverlay::Slot()
+	const TAttribute<EVisibility> ProgressVisibility =
+		TAttribute<EVisibility>::Create(TAttribute<EVisibility>::FGetter::CreateLambda([this, Kind]() { return GetJobProgressVisibility(Kind); }));
+	return SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.HAlign(HAlign_Left)
 		[
-			SNew(SThrobber)
-			.Visibility(BusyVisibility)
+			MakeButtonBox(
+				SNew(SOverlay)
+				+ SOverlay::Slot()
+				[
+					SNew(SThrobber)
+					.Visibility(BusyVisibility)
+				]
+				+ SOverlay::Slot()
+				[
+					Button
+				])
 		]
-		+ SOverlay::Slot()
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.Padding(0, 5, 0, 0)
 		[
-			Button
-		]);
+			SNew(STextBlock)
+			.Text(JobStepText)
+			.Visibility(ProgressVisibility)
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		.Padding(0, 5, 0, 0)
+		[
+			SNew(SBox)
+			.WidthOverride(400)
+			.HeightOverride(12)
+			.Visibility(ProgressVisibility)
+			[
+				SNew(SProgressBar)
+				.Percent(JobPercent)
+			]
+		];
 }
 
 TSharedRef<SWidget> SDrovikWorkshopWindow::MakeCheckBox(const TCHAR* Label, ECheckBoxState InitialState,

@@ -12,6 +12,7 @@
 #include "Widgets/SCompoundWidget.h"
 
 class SButton;
+enum class EJobKind : uint8;
 struct FSlateDynamicImageBrush;
 
 class SDrovikWorkshopWindow : public SCompoundWidget
@@ -28,6 +29,11 @@ public:
 	EVisibility GetStandbyVisibility() const;
 	int32 GetMapSwitcherIndex() const;
 	int32 GetTabIndex() const;
+	// The running job's step and fraction done (unset when unknown), shown under its page's throbber.
+	FText GetJobStepText() const;
+	TOptional<float> GetJobPercent() const;
+	// Visible on the page whose job runs, while it runs.
+	EVisibility GetJobProgressVisibility(EJobKind Kind) const;
 
 	void OnAndroidBuildPlatformsChanged(ECheckBoxState NewState);
 	void OnWindowsBuildPlatformsChanged(ECheckBoxState NewState);
@@ -56,8 +62,9 @@ private:
 	// Every button of the window's actions: its label centred in a box of at least 200 x 40.
 	TSharedRef<SButton> MakeButton(const TCHAR* Label, FOnClicked OnClicked) const;
 	static TSharedRef<SWidget> MakeButtonBox(const TSharedRef<SWidget>& Content);
-	// A button that starts a job, with the throbber that takes its place while a job runs.
-	TSharedRef<SWidget> MakeActionButton(const TCHAR* Label, FOnClicked OnClicked);
+	// A button that starts a job of Kind, with the throbber that takes its place while a job runs, and
+	// under it the job's step and a progress bar while that job runs.
+	TSharedRef<SWidget> MakeActionButton(const TCHAR* Label, FOnClicked OnClicked, EJobKind Kind);
 	TSharedRef<SWidget> MakeCheckBox(const TCHAR* Label, ECheckBoxState InitialState, FOnCheckStateChanged OnChanged);
 
 	TAttribute<FText> ConfigText;
@@ -66,6 +73,8 @@ private:
 	TAttribute<EVisibility> StandbyVisibility;
 	TAttribute<int32> MapSwitcherIndex;
 	TAttribute<int32> TabIndex;
+	TAttribute<FText> JobStepText;
+	TAttribute<TOptional<float>> JobPercent;
 	// The logo's brush lives exactly as long as the window that shows it.
 	TSharedPtr<FSlateDynamicImageBrush> LogoBrush;
 };

@@ -1,6 +1,7 @@
 // The window's queries (read by Slate on every layout and paint) and its handlers.
 #include "Common/LevelwrightLog.h"
 #include "Interfaces/IPluginManager.h"
+#include "Levelwright/JobProgress.h"
 #include "Levelwright/LevelwrightModule.h"
 #include "Levelwright/ProjectMap.h"
 #include "QRNInterface/ModName.h"
@@ -72,6 +73,24 @@ int32 SDrovikWorkshopWindow::GetMapSwitcherIndex() const
 		ensure(Interface);
 		return 1;
 	}
+}
+
+FText SDrovikWorkshopWindow::GetJobStepText() const
+{
+	const TSharedPtr<FJobProgress>& Job = FLevelwrightModule::Get().GetRunningJob();
+	return Job.IsValid() ? FText::FromString(Job->GetStepText()) : FText::GetEmpty();
+}
+
+TOptional<float> SDrovikWorkshopWindow::GetJobPercent() const
+{
+	const TSharedPtr<FJobProgress>& Job = FLevelwrightModule::Get().GetRunningJob();
+	return Job.IsValid() ? Job->GetPercent() : TOptional<float>();
+}
+
+EVisibility SDrovikWorkshopWindow::GetJobProgressVisibility(EJobKind Kind) const
+{
+	const TSharedPtr<FJobProgress>& Job = FLevelwrightModule::Get().GetRunningJob();
+	return Job.IsValid() && Job->GetKind() == Kind && !Job->IsFinished() ? EVisibility::Visible : EVisibility::Collapsed;
 }
 
 int32 SDrovikWorkshopWindow::GetTabIndex() const

@@ -12,9 +12,12 @@
 class FUGCInterface;
 class FQRNInterface;
 class ISlateStyle;
+class FJobNotification;
+class FJobProgress;
 class SDockTab;
 class FSpawnTabArgs;
 struct FProjectMap;
+enum class EJobKind : uint8;
 struct FStageJob;
 struct FSubmitJob;
 struct FDeployJob;
@@ -45,13 +48,15 @@ public:
 
 	// Runs the cook commandlet on MapPackage for WindowsNoEditor (bPCBuild) or Android_ASTC, each with
 	// LinuxServer; bIterative keeps what an earlier cook made of unchanged packages. Safe on a worker: it
-	// reads nothing but its arguments and the engine's paths.
-	bool CookMap(bool bPCBuild, const FString& MapPackage, bool bIterative = false);
+	// reads nothing but its arguments and the engine's paths. Progress (may be null) shows the step and
+	// can cancel the cook.
+	bool CookMap(bool bPCBuild, const FString& MapPackage, bool bIterative = false, FJobProgress* Progress = nullptr);
 	FString GetWorkshopContentDir() const;
 	FString GetDepotDir() const;
 	// Packs the cooked MapFolderName of CookPlatform into PakPath; OutPakSize receives the pak's size
 	// (-1 when there is no file). Safe on a worker, like CookMap.
-	bool BuildPak(const FString& MapFolderName, const FString& CookPlatform, const FString& PakPath, int64* OutPakSize = nullptr);
+	bool BuildPak(const FString& MapFolderName, const FString& CookPlatform, const FString& PakPath, int64* OutPakSize = nullptr,
+				  FJobProgress* Progress = nullptr);
 	// Tells the cook process which client build comes next ("Build:0" PC, "Build:1" Android).
 	void WriteCookMarker(bool bPCBuild);
 
@@ -68,6 +73,20 @@ public:
 
 	// Bound to the Workshop map's OnSubmitFinished by the submit job.
 	void OnWorkshopSubmitFinished(bool bSucceeded);
+
+	// The running job's progress (shared with its worker); null while no job runs. Game thread.
+	const TSharedPtr<FJobProgress>& GetRunningJob() const { return RunningJob; }
+	// The Cancel of the job's notification: ends the job's child processes with everything they started
+	// and waits for its worker, so the module is idle when it returns. Harmless when nothing can be
+	// cancelled (no job, a job that ended, content already with Steam).
+	void CancelJob();
+	// The end of a job, from its worker or the game thread: how it ended (a cancelled job says so
+	// whatever Reason is) goes to its progress, and the module is idle.
+	void EndJob(FJobProgress& Progress, bool bSucceeded, const FString& Reason);
+	// A failed step: ErrorLine at Error (unless the author cancelled, which says enough), then EndJob.
+	void FailJob(FJobProgress& Progress, const TCHAR* ErrorLine, const FString& Reason);
+	// Game thread, each frame: the notification follows the job; an upload's progress comes from Steam.
+	void UpdateJobNotification();
 
 	FString GameInstallPath;
 	bool bBuildAndroid = false;
@@ -91,6 +110,12 @@ private:
 	bool PrepareWorkshopBuild(const TCHAR* BusyMessage, const TCHAR* NoInstallMessage);
 	// Back on the game thread after the submit job's cook and packs: hands the content to Steam.
 	void SubmitContent_GameThread(const FSubmitJob& Job);
+
+	// A job's start on the game thread: its progress and its notification.
+	TSharedRef<FJobProgress> BeginJob(EJobKind Kind);
+	// Hands Body to a background worker; the progress learns when the worker is done.
+	void DispatchJob(const TSharedRef<FJobProgress>& Progress, TFunction<void()> Body);
+	void WaitForJobWorker(const FJobProgress& Progress) const;
 	// Loads steam_api64.dll from the engine's third-party folder; false (after an Error line) when it
 	// cannot be loaded, and then no Steam function may be called.
 	bool LoadSteamLibrary();
@@ -98,4 +123,7 @@ private:
 	// steam_api64.dll, loaded at start-up; null when it could not be. Never freed: Steam is never
 	// shut down, and its results may still be pumped after this module has gone.
 	void* SteamDllHandle = nullptr;
+
+	TSharedPtr<FJobProgress> RunningJob;
+	TSharedPtr<FJobNotification> JobNotification;
 };
