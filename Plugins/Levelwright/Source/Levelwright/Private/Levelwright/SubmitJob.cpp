@@ -1,5 +1,6 @@
-// Publishing: the map cooked and packed into the Workshop content folder on a worker, then handed to
-// Steam on the game thread. The module stays busy until the Workshop answers (OnWorkshopSubmitFinished).
+// Publishing: the map cooked and packed into the Workshop content folder on a worker, then checked and
+// handed to Steam on the game thread. The module stays busy until the submission ends
+// (OnWorkshopSubmitFinished), whatever ends it.
 #include "Levelwright/LevelwrightModule.h"
 
 #include "Async/Async.h"
@@ -10,31 +11,35 @@
 #include "Levelwright/BuildPaths.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "UGCInterface/PublishChecks.h"
 #include "UGCInterface/UGCInterface.h"
+#include "UGCInterface/WorkshopResultTexts.h"
 
 void FLevelwrightModule::RunSubmitJob(const FSubmitJob& Job)
 {
 	if (!CookMap(true, Job.MapPackageName))
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Cooked content is needed for deploying!"));
-		bBusy.store(false);
+		FailSubmissionFromWorker(WorkshopResultTexts::CookFailedReason);
 		return;
 	}
 
+	// Steam uploads the whole folder: only what this submission writes may be in it.
+	EmptyOutputDirectory(Job.ContentDir);
 	MakeOutputDirectory(Job.ContentDir);
 
 	// Both packs run, so the log shows every failing platform at once.
-	const bool bWindowsPakSucceed = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(Job.ContentDir, TEXT("WindowsNoEditor.pak")));
-	const bool bLinuxPakSuccedd = BuildPak(Job.MapFolderName, LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(Job.ContentDir, TEXT("LinuxServer.pak")));
+	const bool bWindowsPakSucceed = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopClientPakName));
+	const bool bLinuxPakSuccedd = BuildPak(Job.MapFolderName, LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopServerPakName));
 	ensure(bWindowsPakSucceed);
 	ensure(bLinuxPakSuccedd);
 	if (!bWindowsPakSucceed || !bLinuxPakSuccedd)
 	{
-		bBusy.store(false);
+		FailSubmissionFromWorker(WorkshopResultTexts::PackFailedReason);
 		return;
 	}
 
-	FFileHelper::SaveStringToFile(LevelwrightBuild::WorkshopMetadataText, *FPaths::Combine(Job.ContentDir, TEXT("metadata.json")));
+	FFileHelper::SaveStringToFile(LevelwrightBuild::WorkshopMetadataText, *FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopMetadataName));
 
 	// Steam's requests and call results belong to the thread that pumps its callbacks.
 	AsyncTask(ENamedThreads::GameThread, [this, Job]() { SubmitContent_GameThread(Job); });
@@ -46,7 +51,13 @@ void FLevelwrightModule::SubmitContent_GameThread(const FSubmitJob& Job)
 	FUGCInterface* UGC = WorkshopMap;
 	if (!ensure(UGC))
 	{
-		bBusy.store(false);
+		OnWorkshopSubmitFinished(false, WorkshopResultTexts::NoWorkshopMapReason);
+		return;
+	}
+	const TArray<FString> Problems = FindContentProblems(Job.ContentDir);
+	if (Problems.Num() > 0)
+	{
+		RefuseSubmission(Problems);
 		return;
 	}
 	// Bound before the request exists, so the answer cannot arrive unobserved.
