@@ -1,5 +1,7 @@
 // The checks made before Steam is asked: their texts and boundaries on their own, and their agreement
 // with what the simulated Steam refuses at the same boundaries.
+#include <optional>
+
 #include <gmock/gmock.h>
 
 #include "UGCInterface/PublishCheckTexts.h"
@@ -200,10 +202,50 @@ TEST(PreviewScaling, TheNextSizeKeepsTheAspectAndFitsTheByteRatio)
 	EXPECT_EQ(SizeY, 1);
 }
 
-// A Steam session of the plugin: the title check refuses exactly the titles Steam's SetItemTitle refuses.
+// A Steam session of the plugin: each check refuses exactly what Steam refuses at the same boundary.
 class FPublishCheckSteamTest : public FWorkshopTest
 {
+protected:
+	struct FSubmitWatcher
+	{
+		std::optional<EResult> Result;
+		void OnSubmit(SubmitItemUpdateResult_t* Data, bool bIOFailure) { Result = bIOFailure ? k_EResultIOFailure : Data->m_eResult; }
+	};
+
+	// Submits an update of the sample item with that title (when given) and change note; Steam's result.
+	EResult SubmitUpdate(const FString* Title, const FString& ChangeNote)
+	{
+		ISteamUGC* UGC = SteamUGC();
+		const UGCUpdateHandle_t Update = UGC->StartItemUpdate(WorkshopConsumerAppId, SampleItemId);
+		if (Title)
+		{
+			EXPECT_TRUE(UGC->SetItemTitle(Update, Utf8(*Title).c_str()));
+		}
+		FSubmitWatcher Watcher;
+		CCallResult<FSubmitWatcher, SubmitItemUpdateResult_t> Holder;
+		Holder.Set(UGC->SubmitItemUpdate(Update, Utf8(ChangeNote).c_str()), &Watcher, &FSubmitWatcher::OnSubmit);
+		EXPECT_TRUE(TickUntil([&Watcher] { return Watcher.Result.has_value(); }, 30)) << "Steam never answered";
+		return Watcher.Result.value_or(k_EResultFail);
+	}
 };
+
+TEST_F(FPublishCheckSteamTest, TheChangeNoteCheckAgreesWithSteamAtItsLimit)
+{
+	StartWorkshop();
+	for (const FString& Note : {MakeText(8000), MakeText(8001), MakeText(0, 4000), MakeText(1, 4000)})
+	{
+		const EResult Result = SubmitUpdate(nullptr, Note);
+		EXPECT_EQ(ChangeNoteProblems(Note).empty(), Result == k_EResultOK) << GetUtf8Length(Note) << " bytes: result " << Result;
+	}
+}
+
+TEST_F(FPublishCheckSteamTest, TheEmptyTitleSteamRefusesIsRefusedFirst)
+{
+	StartWorkshop();
+	const FString Empty;
+	EXPECT_EQ(SubmitUpdate(&Empty, FString(u"note")), k_EResultInvalidParam);
+	EXPECT_THAT(TitleProblems(Empty), testing::SizeIs(1));
+}
 
 TEST_F(FPublishCheckSteamTest, TheTitleCheckAgreesWithSteamAtItsLimit)
 {
