@@ -1,6 +1,7 @@
 #include "PluginTestFixture.h"
 
 #include <chrono>
+#include <random>
 #include <thread>
 #include <zlib.h>
 
@@ -141,6 +142,21 @@ std::string BigEndian32(uint32_t Value)
 {
 	return {static_cast<char>(Value >> 24), static_cast<char>(Value >> 16), static_cast<char>(Value >> 8), static_cast<char>(Value)};
 }
+
+// Rows of 8-bit RGBA pixels, each after its filter byte 0, as one PNG.
+std::string MakePngOfRows(int Width, int Height, const std::string& Raw)
+{
+	uLongf CompressedSize = compressBound(Raw.size());
+	std::string Compressed(CompressedSize, '\0');
+	compress(reinterpret_cast<Bytef*>(Compressed.data()), &CompressedSize, reinterpret_cast<const Bytef*>(Raw.data()), Raw.size());
+	Compressed.resize(CompressedSize);
+
+	std::string Png = "\x89PNG\r\n\x1a\n";
+	AppendChunk(Png, "IHDR", BigEndian32(Width) + BigEndian32(Height) + std::string("\x08\x06\x00\x00\x00", 5));
+	AppendChunk(Png, "IDAT", Compressed);
+	AppendChunk(Png, "IEND", "");
+	return Png;
+}
 } // namespace
 
 std::string MakePng(int Width, int Height, unsigned Rgba)
@@ -154,15 +170,22 @@ std::string MakePng(int Width, int Height, unsigned Rgba)
 			Raw += BigEndian32(Rgba);
 		}
 	}
-	uLongf CompressedSize = compressBound(Raw.size());
-	std::string Compressed(CompressedSize, '\0');
-	compress(reinterpret_cast<Bytef*>(Compressed.data()), &CompressedSize, reinterpret_cast<const Bytef*>(Raw.data()), Raw.size());
-	Compressed.resize(CompressedSize);
+	return MakePngOfRows(Width, Height, Raw);
+}
 
-	std::string Png = "\x89PNG\r\n\x1a\n";
-	AppendChunk(Png, "IHDR", BigEndian32(Width) + BigEndian32(Height) + std::string("\x08\x06\x00\x00\x00", 5));
-	AppendChunk(Png, "IDAT", Compressed);
-	AppendChunk(Png, "IEND", "");
-	return Png;
+std::string MakeNoisePng(int Width, int Height)
+{
+	std::mt19937 Random(20190521u);
+	std::string Raw;
+	Raw.reserve(static_cast<size_t>(Width * 4 + 1) * Height);
+	for (int Y = 0; Y < Height; ++Y)
+	{
+		Raw += '\0';
+		for (int Byte = 0; Byte < Width * 4; ++Byte)
+		{
+			Raw += static_cast<char>(Random());
+		}
+	}
+	return MakePngOfRows(Width, Height, Raw);
 }
 } // namespace LevelwrightTest

@@ -50,4 +50,7 @@ protected:
 
 // A valid PNG of Width x Height pixels of one RGBA colour.
 std::string MakePng(int Width, int Height, unsigned Rgba);
+// A valid PNG of Width x Height pixels of random RGBA noise (the same for a size every time): no
+// compressor can shrink it, so the file takes about Width * Height * 4 bytes.
+std::string MakeNoisePng(int Width, int Height);
 } // namespace LevelwrightTest

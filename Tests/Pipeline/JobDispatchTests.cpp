@@ -11,6 +11,7 @@ namespace fs = std::filesystem;
 using namespace LevelwrightTest;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using ::testing::SizeIs;
 
 namespace
 {
@@ -212,14 +213,16 @@ TEST_F(FJobDispatchTest, AFinishedSubmissionEndsTheBusyStateAndUnbindsItsHandler
 
 	// As the Workshop map does: the handler runs from a copy, since it unbinds the original.
 	const FOnSubmitFinished Delegate = Workshop.OnSubmitFinished;
-	Delegate.Execute(true);
+	Delegate.Execute(true, FString());
 
 	EXPECT_FALSE(Module().bBusy.load());
 	EXPECT_FALSE(Workshop.OnSubmitFinished.IsBound());
+	EXPECT_THAT(Boxes(), SizeIs(1));
 	EXPECT_TRUE(BoxShown("Drovik Workshop", "Successfully submited to the workshop!"));
 }
 
-TEST_F(FJobDispatchTest, AFailedSubmissionEndsTheBusyStateWithoutABox)
+// An author must never be left to guess: a failure ends with a box as a success does, with its reason.
+TEST_F(FJobDispatchTest, AFailedSubmissionEndsTheBusyStateWithABoxGivingTheReason)
 {
 	WriteSampleWorkshopMap(ItemId);
 	StartModule();
@@ -228,9 +231,28 @@ TEST_F(FJobDispatchTest, AFailedSubmissionEndsTheBusyStateWithoutABox)
 	Workshop.OnSubmitFinished.BindRaw(&Module(), &FLevelwrightModule::OnWorkshopSubmitFinished);
 
 	const FOnSubmitFinished Delegate = Workshop.OnSubmitFinished;
-	Delegate.Execute(false);
+	Delegate.Execute(false, TEXT("Steam said no."));
 
 	EXPECT_FALSE(Module().bBusy.load());
 	EXPECT_FALSE(Workshop.OnSubmitFinished.IsBound());
-	EXPECT_THAT(Boxes(), IsEmpty());
+	EXPECT_THAT(Boxes(), SizeIs(1));
+	EXPECT_TRUE(BoxShown("Drovik Workshop", "The submission to the Workshop failed.\n\nSteam said no."));
+}
+
+// Nothing is cooked for a submission Steam would refuse: the checks run when Submit is pressed.
+TEST_F(FJobDispatchTest, SubmitWithAnOverlongChangeNoteCooksNothingAndSaysWhy)
+{
+	WriteSampleWorkshopMap(ItemId);
+	StartModule();
+	Module().WorkshopMap->ChangeNote = FString(std::u16string(8001, u'n').c_str());
+
+	const std::vector<std::string> Lines = Run(&FLevelwrightModule::RequestSubmit);
+
+	EXPECT_FALSE(Module().bBusy.load());
+	ASSERT_TRUE(WaitIdle(30));
+	EXPECT_FALSE(LogHas("Cook command"));
+	const std::string Problem = "The change note takes 8001 bytes, and Steam takes at most 8000. Shorten it.";
+	EXPECT_THAT(Lines, ElementsAre("LevelwrightLog: Error: " + Problem,
+								   "MessageBox [Drovik Workshop] The submission to the Workshop failed.\n\nSubmit sent nothing to Steam. "
+								   "Fix the following, then try again:\n\n- " + Problem));
 }

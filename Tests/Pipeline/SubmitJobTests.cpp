@@ -1,4 +1,6 @@
 // The build-and-submit job through the stand-in tools and the simulated Workshop.
+#include <cstdlib>
+
 #include <gmock/gmock.h>
 #include <nlohmann/json.hpp>
 
@@ -8,7 +10,7 @@
 namespace fs = std::filesystem;
 using namespace LevelwrightTest;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
+using ::testing::SizeIs;
 
 namespace
 {
@@ -53,14 +55,15 @@ TEST_F(FSubmitJobTest, UploadsBothPaksWithTheChangeNoteOfThePress)
 	EXPECT_EQ(ListPak(ContentDir() / "LinuxServer.pak").MountPoint, "../../../Drovik/Content/CustomMaps/UGC2000000001/");
 }
 
-TEST_F(FSubmitJobTest, AFailedServerPackSubmitsNothing)
+TEST_F(FSubmitJobTest, AFailedServerPackSubmitsNothingAndEndsWithABox)
 {
 	const size_t Versions = Item()["versions"].size();
-	// A folder where the pak should go: UnrealPak cannot write it.
-	fs::create_directories(ContentDir() / "LinuxServer.pak" / "blocked");
+	// The disk is full where the server pak goes: UnrealPak cannot write it.
+	::setenv("LEVELWRIGHT_FAULT_DISK_FULL", (ContentDir() / "LinuxServer.pak").c_str(), 1);
 
 	Module().RequestSubmit();
 	ASSERT_TRUE(WaitIdle());
+	::unsetenv("LEVELWRIGHT_FAULT_DISK_FULL");
 
 	EXPECT_FALSE(Module().bBusy.load());
 	EXPECT_TRUE(fs::exists(ContentDir() / "WindowsNoEditor.pak"));
@@ -70,10 +73,12 @@ TEST_F(FSubmitJobTest, AFailedServerPackSubmitsNothing)
 	EXPECT_FALSE(fs::exists(ContentDir() / "metadata.json"));
 	EXPECT_EQ(Item()["versions"].size(), Versions);
 	EXPECT_FALSE(Module().WorkshopMap->OnSubmitFinished.IsBound());
-	EXPECT_THAT(Boxes(), IsEmpty());
+	EXPECT_THAT(Boxes(), SizeIs(1));
+	EXPECT_TRUE(BoxShown("Drovik Workshop", "The submission to the Workshop failed.\n\nThe cooked map could not be packed. The log's pak "
+											"lines say why; fix that, then submit again."));
 }
 
-TEST_F(FSubmitJobTest, AFailedCookSubmitsNothing)
+TEST_F(FSubmitJobTest, AFailedCookSubmitsNothingAndEndsWithABox)
 {
 	fs::remove(Engine.BinariesDir() / "UE4Editor.exe");
 	const size_t Versions = Item()["versions"].size();
@@ -85,5 +90,21 @@ TEST_F(FSubmitJobTest, AFailedCookSubmitsNothing)
 	EXPECT_TRUE(HasLine("LevelwrightLog: Error: Cooked content is needed for deploying!"));
 	EXPECT_FALSE(LogHas("Adding to paklist"));
 	EXPECT_EQ(Item()["versions"].size(), Versions);
-	EXPECT_THAT(Boxes(), IsEmpty());
+	EXPECT_THAT(Boxes(), SizeIs(1));
+	EXPECT_TRUE(BoxShown("Drovik Workshop", "The submission to the Workshop failed.\n\nThe map could not be cooked. The log's cook lines "
+											"say why; fix that, then submit again."));
+}
+
+// Steam uploads the whole content folder: files of an earlier build must not travel with the map.
+TEST_F(FSubmitJobTest, TheContentFolderHoldsOnlyWhatTheSubmissionWrote)
+{
+	WriteFile(ContentDir() / "Old.pak", "an earlier build");
+	WriteFile(ContentDir() / "Notes" / "todo.txt", "an earlier note");
+
+	Module().RequestSubmit();
+	ASSERT_TRUE(WaitIdle());
+
+	EXPECT_TRUE(BoxShown("Drovik Workshop", "Successfully submited to the workshop!"));
+	EXPECT_THAT(ListFilesBelow(ContentDir()), ElementsAre("LinuxServer.pak", "WindowsNoEditor.pak", "metadata.json"));
+	EXPECT_EQ(Item()["versions"].back()["files"], nlohmann::json::array({"LinuxServer.pak", "WindowsNoEditor.pak", "metadata.json"}));
 }

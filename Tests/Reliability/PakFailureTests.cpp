@@ -153,7 +153,9 @@ TEST_F(FPakFailureTest, AFailedPackEndsTheSubmissionBeforeSteamIsAsked)
 	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Pak command returned non-zero value: 1 \n"));
 	EXPECT_FALSE(LogHas("Submiting content"));
 	EXPECT_EQ(WorkshopFiles(), Before);
-	EXPECT_TRUE(Boxes().empty()) << "no success box";
+	EXPECT_FALSE(BoxShown("Drovik Workshop", "Successfully submited to the workshop!"));
+	EXPECT_TRUE(BoxShown("Drovik Workshop", "The submission to the Workshop failed.\n\nThe cooked map could not be packed. The log's pak "
+											"lines say why; fix that, then submit again."));
 }
 
 TEST_F(FPakFailureTest, AnUnreadableCookedFileFailsTheStagedPackAndKeepsTheOlderPak)
@@ -221,11 +223,42 @@ TEST_F(FPakFailureTest, AReadOnlyWorkshopContentFolderFailsBothPacksAndSubmitsNo
 	EXPECT_EQ(CountLines("LevelwrightLog: Error: LogPakFile: Error: Failed to create pak file"), 2) << "each packer's own line, as it printed it";
 	EXPECT_FALSE(LogHas("Submiting content"));
 	EXPECT_EQ(WorkshopFiles(), Before) << "nothing reached the Workshop";
-	EXPECT_TRUE(Boxes().empty()) << "no success box";
+	ASSERT_EQ(Boxes().size(), 1u);
+	EXPECT_EQ(Boxes()[0].Text, "The submission to the Workshop failed.\n\nThe cooked map could not be packed. The log's pak lines say "
+							   "why; fix that, then submit again.");
 	EXPECT_EQ(ReadFile(ContentDir / "WindowsNoEditor.pak"), "an earlier Windows pak");
 	EXPECT_EQ(ReadFile(ContentDir / "LinuxServer.pak"), "an earlier server pak");
 	EXPECT_EQ(ListFilesBelow(ContentDir), (std::vector<std::string>{"LinuxServer.pak", "WindowsNoEditor.pak"}))
 		<< "no temporary pak and no metadata.json left behind";
+}
+
+// The job empties the content folder before it packs; what it cannot remove would be uploaded with the
+// map, so the check after the build lists it and Steam is not asked.
+TEST_F(FPakFailureTest, AnEarlierFileTheJobCannotRemoveStopsTheSubmissionBeforeSteam)
+{
+	StartWorkshopProject();
+	const fs::path ContentDir = SavedDir() / "Cooked" / "Workshop";
+	const fs::path Locked = ContentDir / "Locked";
+	WriteFile(Locked / "old.pak", "an earlier build");
+	const auto Before = WorkshopFiles();
+	{
+		FUnprivilegedScope Unprivileged(Temp.Path(), {Locked});
+		Window().SubmitButtonClicked();
+		ASSERT_TRUE(WaitIdle());
+	}
+	EXPECT_FALSE(Module().bBusy.load());
+	EXPECT_TRUE(WindowIdle());
+	EXPECT_FALSE(LogHas("Submiting content"));
+	EXPECT_EQ(WorkshopFiles(), Before) << "nothing reached the Workshop";
+	EXPECT_TRUE(fs::is_regular_file(ContentDir / "WindowsNoEditor.pak")) << "the build itself succeeded";
+	const std::string Problem = "Locked in the content folder " + ContentDir.generic_string() +
+								" is left from an earlier build and would be uploaded with the map. Delete it (the editor could not), "
+								"then submit again.";
+	EXPECT_EQ(CountLines("LevelwrightLog: Error: " + Problem), 1);
+	ASSERT_EQ(Boxes().size(), 1u);
+	EXPECT_EQ(Boxes()[0].Caption, "Drovik Workshop");
+	EXPECT_EQ(Boxes()[0].Text, "The submission to the Workshop failed.\n\nSubmit sent nothing to Steam. Fix the following, then try "
+							   "again:\n\n- " + Problem);
 }
 
 TEST_F(FPakFailureTest, AnUnreadableSourceFailsThePackerAndKeepsTheOlderPak)

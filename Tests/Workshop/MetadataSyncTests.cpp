@@ -1,4 +1,6 @@
 // Syncing the definition's title, game-mode tags and preview image to the Workshop item.
+#include "Drovik_Map.h"
+#include "Standin/Textures.h"
 #include "WorkshopTest.h"
 
 namespace LevelwrightTest
@@ -89,25 +91,107 @@ TEST_F(FMetadataSyncTest, NoPreviewImageKeepsTheItemsPreview)
 	EXPECT_EQ(StoredPreview(), Before);
 }
 
-TEST_F(FMetadataSyncTest, FailedResultIsLoggedWithItsCode)
+// The existing line keeps its place; the added line says what the code means and what to do.
+TEST_F(FMetadataSyncTest, FailedResultIsLoggedWithItsCodeAndItsMeaning)
 {
-	SetFault("SubmitItemUpdate", "2");
+	SetFault("SubmitItemUpdate", "33");
 	FUGCInterface& WorkshopMap = StartOnSampleMap();
 	SyncAndWait();
-	EXPECT_TRUE(LogHas("LevelwrightLog: Failed to sync 2"));
+	EXPECT_TRUE(LogHas("LevelwrightLog: Failed to sync 33"));
+	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Steam answered the metadata sync with result 33, locking failed: another update of this "
+					   "item is still running. Wait until it is done, then try again."));
 	EXPECT_FALSE(LogHas("Synced item"));
 	EXPECT_FALSE(WorkshopMap.bRequestPending);
 }
 
-TEST_F(FMetadataSyncTest, PreviewOfOneMegabyteOrMoreIsRefusedBySteam)
+// A noisy 720 x 480 image makes a PNG of about 1.3 MB (Steam refuses 1 MB or more with 25): the plugin
+// scales it down, keeping its aspect, until its PNG fits, and Steam takes it.
+TEST_F(FMetadataSyncTest, PreviewOfOneMegabyteOrMoreIsScaledDownUntilSteamTakesIt)
 {
 	WriteSampleWorkshopMap(SampleItemId);
 	const std::string Folder = "/Game/CustomMaps/" + SampleFolder;
-	WriteFile(Project.ContentPath(Folder + "/Preview", ".png"), EncodePng(600, 600, NoisePixels(600, 600)));
+	const std::string Source = EncodePng(720, 480, NoisePixels(720, 480));
+	ASSERT_GE(Source.size(), 1024u * 1024u) << "the test image must be over the limit";
+	WriteFile(Project.ContentPath(Folder + "/Preview", ".png"), Source);
 	StartWorkshop();
 	SyncAndWait();
-	ASSERT_GE(std::filesystem::file_size(SavedDir() / "preview.png"), 1024u * 1024u);
-	EXPECT_TRUE(LogHas("LevelwrightLog: Failed to sync 25"));
+
+	const std::filesystem::path Preview = SavedDir() / "preview.png";
+	const uintmax_t Bytes = std::filesystem::file_size(Preview);
+	EXPECT_LT(Bytes, 1024u * 1024u);
+	const FDecodedPng Png = DecodePng(Preview);
+	ASSERT_TRUE(Png.bValid);
+	EXPECT_LT(Png.Width, 720);
+	EXPECT_NEAR(static_cast<double>(Png.Width) / Png.Height, 1.5, 0.01) << Png.Width << "x" << Png.Height;
+	EXPECT_EQ(CountLines("LevelwrightLog: Scaled the preview Preview down from 720x480 pixels ("), 1);
+	EXPECT_TRUE(LogHas("to " + std::to_string(Png.Width) + "x" + std::to_string(Png.Height) + " pixels (" + std::to_string(Bytes) +
+					   " bytes): Steam takes a preview under 1048576 bytes"));
+	EXPECT_TRUE(LogHas("LevelwrightLog: Synced item"));
+	EXPECT_EQ(StoredPreview(), ReadFile(Preview)) << "Steam took the scaled preview";
+}
+
+// 65 times "é" is 130 bytes of UTF-8: Steam would refuse it (SetItemTitle false), so nothing is sent.
+TEST_F(FMetadataSyncTest, OverlongTitleIsRefusedBeforeSteamWithItsByteCount)
+{
+	std::string Title;
+	for (int Letter = 0; Letter < 65; ++Letter)
+	{
+		Title += "\\u00e9";
+	}
+	FUGCInterface& WorkshopMap = StartWithDefinition("{\"MapLabel\": \"" + Title + "\", \"GameModes\": [1]}");
+	const std::string Before = ReadFile(ItemDir(SampleItemId) / "item.json");
+
+	WorkshopMap.SyncMetadata();
+
+	EXPECT_FALSE(WorkshopMap.bRequestPending);
+	ASSERT_TRUE(WaitIdle(30));
+	EXPECT_EQ(ReadFile(ItemDir(SampleItemId) / "item.json"), Before);
+	const std::string Problem = "The title (MapLabel in the map's definition) takes 130 bytes, and Steam takes at most 128. Shorten it: "
+								"letters such as \"\xc3\xa9\" take two bytes or more.";
+	EXPECT_EQ(CountLines("LevelwrightLog: Error: " + Problem), 1);
+	ASSERT_EQ(Boxes().size(), 1u);
+	EXPECT_EQ(Boxes()[0].Caption, "Drovik Workshop");
+	EXPECT_EQ(Boxes()[0].Text, "Sync Metadata sent nothing to Steam. Fix the following, then try again:\n\n- " + Problem);
+}
+
+// Every problem is found at once, in one box: the author fixes them all before the next try.
+TEST_F(FMetadataSyncTest, EveryProblemIsListedInOneBox)
+{
+	WriteSampleWorkshopMap(SampleItemId);
+	Project.WriteDefinition(SampleFolder, R"({"MapLabel": "", "GameModes": [1], "PreviewImage": "/Game/CustomMaps/UGC2000000001/Preview.Preview"})");
+	FUGCInterface& WorkshopMap = StartWorkshop();
+	UTexture2D* Preview = WorkshopMap.GetDefinition()->PreviewImage;
+	ASSERT_NE(Preview, nullptr);
+	Standin::Textures::ApplyDefect(Preview, Standin::Textures::ETextureDefect::SourceNotBGRA8);
+
+	WorkshopMap.SyncMetadata();
+
+	EXPECT_FALSE(WorkshopMap.bRequestPending);
+	ASSERT_EQ(Boxes().size(), 1u);
+	EXPECT_EQ(Boxes()[0].Text,
+			  "Sync Metadata sent nothing to Steam. Fix the following, then try again:\n"
+			  "\n- The title (MapLabel in the map's definition) is empty, and Steam refuses an item without one. Give the map a title in "
+			  "its definition."
+			  "\n- The preview texture Preview is G8 (8-bit grayscale), and the Workshop preview is made from 8-bit BGRA art only. "
+			  "Convert it: reimport the image as a color texture (B8G8R8A8), or choose another PreviewImage in the definition.");
+	EXPECT_EQ(CountLines("LevelwrightLog: Error: "), 2);
+	EXPECT_FALSE(LogHas("no preview is sent")) << "the texture was not read for sending";
+}
+
+// 64 times "é" is 128 bytes, the most Steam takes: the check lets it through and Steam stores it.
+TEST_F(FMetadataSyncTest, TitleOfExactly128BytesIsSent)
+{
+	std::string Json;
+	std::string Utf8;
+	for (int Letter = 0; Letter < 64; ++Letter)
+	{
+		Json += "\\u00e9";
+		Utf8 += "\xc3\xa9";
+	}
+	StartWithDefinition("{\"MapLabel\": \"" + Json + "\", \"GameModes\": [1]}");
+	SyncAndWait();
+	EXPECT_TRUE(Boxes().empty());
+	EXPECT_EQ(ReadItem(SampleItemId)["title"], Utf8);
 }
 
 TEST_F(FMetadataSyncTest, RefusedRequestReleasesTheRequestAtOnce)

@@ -54,6 +54,8 @@ TEST_F(FSteamAccessTest, EverySteamCallIsMadeOnTheGameThread)
 	ASSERT_TRUE(WaitIdle());
 	Workshop.SyncMetadata();
 	ASSERT_TRUE(WaitIdle());
+	// Creation is offered only to a project without an item.
+	Workshop.ItemId = 0;
 	Workshop.CreateItem();
 	ASSERT_TRUE(WaitIdle());
 	Workshop.OpenItemPage();
@@ -86,6 +88,7 @@ TEST_F(FSteamAccessTest, WithoutTheWorkshopInterfaceNothingIsSentAndNothingWaits
 	EXPECT_FALSE(Module().bBusy.load());
 	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Workshop submission failed: Steam's Workshop interface is not available"));
 
+	Workshop.ItemId = 0;
 	Workshop.CreateItem();
 	EXPECT_FALSE(Workshop.bRequestPending);
 	EXPECT_TRUE(LogHas("LevelwrightLog: Warning: Steam doesn't seem to be loaded SteamUGC() returned a nullptr"));

@@ -18,12 +18,16 @@ class FSubmissionTest : public FWorkshopTest
 {
 protected:
 	std::optional<bool> Outcome;
+	std::string Reason;
 
 	FUGCInterface& StartOnSampleItem()
 	{
 		FUGCInterface& WorkshopMap = StartWorkshop();
 		WorkshopMap.ItemId = SampleItemId;
-		WorkshopMap.OnSubmitFinished.BindLambda([this](bool bSucceeded) { Outcome = bSucceeded; });
+		WorkshopMap.OnSubmitFinished.BindLambda([this](bool bSucceeded, const FString& InReason) {
+			Outcome = bSucceeded;
+			Reason = Standin::Machine::ToUtf8(*InReason);
+		});
 		const std::filesystem::path Folder = Machine.Drive(Standin::Machine::ToUtf8(ContentFolder));
 		WriteFile(Folder / "WindowsNoEditor.pak", "windows pak");
 		WriteFile(Folder / "LinuxServer.pak", "linux pak");
@@ -49,6 +53,8 @@ TEST_F(FSubmissionTest, NonAsciiFolderAndChangeNoteReachTheItemIntact)
 	EXPECT_TRUE(*Outcome);
 	EXPECT_TRUE(LogHas("LevelwrightLog: Submiting content to APP: 731904  Item: 2000000001"));
 	EXPECT_TRUE(LogHas("LevelwrightLog: Content submision succeeded"));
+	EXPECT_TRUE(LogHas("LevelwrightLog: Steam answered the submission with result 1, OK: Steam accepted the request."));
+	EXPECT_EQ(Reason, "");
 	EXPECT_FALSE(EnsureReported("bSetContentSucceed"));
 	const FJson Item = ReadItem(SampleItemId);
 	ASSERT_EQ(Item["versions"].size(), 2u);
@@ -65,6 +71,7 @@ TEST_F(FSubmissionTest, RefusedRequestEndsTheSubmissionWithFailure)
 	Submit();
 	ASSERT_TRUE(Outcome.has_value()) << "no answer will come, so the submission must end now";
 	EXPECT_FALSE(*Outcome);
+	EXPECT_EQ(Reason, "Steam refused the upload before sending anything. Check that Steam is running and signed in, then submit again.");
 	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Workshop submission failed: "));
 	EXPECT_EQ(ReadItem(SampleItemId)["versions"].size(), 1u);
 }
@@ -78,17 +85,22 @@ TEST_F(FSubmissionTest, IOFailureEndsTheSubmissionWithFailure)
 	EXPECT_FALSE(*Outcome);
 	EXPECT_TRUE(EnsureReported("bIOFailure == false"));
 	EXPECT_TRUE(LogHas("LevelwrightLog: Error: Workshop submission failed: "));
+	EXPECT_EQ(Reason, "Steam reported an I/O failure, so the upload may not have arrived. Look at the item's page, then submit again.");
 }
 
-TEST_F(FSubmissionTest, FailedResultEndsTheSubmissionQuietly)
+// A result code is logged with what it means, and the reason the submission ends with says the same.
+TEST_F(FSubmissionTest, FailedResultEndsTheSubmissionWithWhatItMeans)
 {
-	SetFault("SubmitItemUpdate", "2");
+	SetFault("SubmitItemUpdate", "15");
 	StartOnSampleItem();
 	Submit();
 	ASSERT_TRUE(WaitForOutcome());
 	EXPECT_FALSE(*Outcome);
 	EXPECT_FALSE(LogHas("Content submision succeeded"));
-	EXPECT_FALSE(LogHas("LevelwrightLog: Error:"));
+	const std::string Meaning = "result 15, access denied: the Steam account signed in may not change this item (it is another account's "
+								"item, or the account does not own Drovik). Sign in to the account that owns the game and the item.";
+	EXPECT_EQ(CountLines("LevelwrightLog: Error: Steam answered the submission with " + Meaning), 1);
+	EXPECT_EQ(Reason, Meaning);
 }
 
 TEST_F(FSubmissionTest, RefusedContentFolderIsReportedAndTheSubmissionGoesOn)
@@ -140,7 +152,7 @@ std::atomic<bool> bBindingOutlivedUnbind{false};
 TEST_F(FSubmissionTest, HandlerMayUnbindTheDelegateRunningIt)
 {
 	FUGCInterface& WorkshopMap = StartOnSampleItem();
-	WorkshopMap.OnSubmitFinished.BindLambda([Sentinel = FSentinel(), &WorkshopMap](bool) {
+	WorkshopMap.OnSubmitFinished.BindLambda([Sentinel = FSentinel(), &WorkshopMap](bool, const FString&) {
 		WorkshopMap.OnSubmitFinished.Unbind();
 		bBindingOutlivedUnbind = LiveSentinels.load() > 0;
 	});

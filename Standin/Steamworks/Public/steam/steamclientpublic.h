@@ -59,6 +59,9 @@ enum EResult
 	k_EResultDataCorruption = 53,
 	k_EResultDiskFull = 54,
 	k_EResultRemoteCallFailed = 55,
+	// Of the values from 56 on, those the Workshop gives.
+	k_EResultRateLimitExceeded = 84,
+	k_EResultItemDeleted = 86,
 };
 
 // Workshop files (items) are named by a 64-bit id.

@@ -17,12 +17,7 @@ bool SaveDirtyPackages(std::string& OutError)
 			continue;
 		}
 		std::string Error;
-		if (SavePackageFile(*Record, Error))
-		{
-			Record->Package->SetDirtyFlag(false);
-			Record->bLoadAttempted = true;
-		}
-		else
+		if (!SavePackage(Record->Package, Error))
 		{
 			OutError += (OutError.empty() ? "" : "; ") + Error;
 		}

@@ -23,6 +23,11 @@ namespace Standin::Packages
 // package could not be saved (the others are still saved).
 bool SaveDirtyPackages(std::string& OutError);
 
+// Writes the package as its file, dirty or not, and clears its dirty flag (the editor saving the
+// packages it is given). False with the reason when it cannot: no package, not a package of this
+// registry, nothing to save in it, or its file cannot be written.
+bool SavePackage(UPackage* Package, std::string& OutError);
+
 // Sets properties from text as the details panel does: loads the object, sets each Name=Value
 // (lists comma-separated; bools true/false; object paths as text, "" or None for none; enums and
 // integers as numbers), marks the package dirty. On error nothing is changed.

@@ -9,6 +9,7 @@ const TCHAR* const CustomMapsFolder = TEXT("CustomMaps");
 const TCHAR* const WorkshopFolderPrefix = TEXT("UGC");
 const TCHAR* const ModFolderPrefix = TEXT("QRN_");
 const TCHAR* const CookMarkerFileName = TEXT("WorkshopCook.txt");
+const TCHAR* const DefinitionAssetName = TEXT("definition");
 
 FString MakeWorkshopFolderName(uint64 ItemId)
 {
@@ -22,12 +23,18 @@ FString MakeModFolderName(const FString& ModId, bool bIsUGCFolder)
 
 FString MakeDefinitionPackageName(const FString& FolderName)
 {
-	return FString::Printf(TEXT("/Game/%s/%s/definition"), CustomMapsFolder, *FolderName);
+	return FString::Printf(TEXT("/Game/%s/%s/%s"), CustomMapsFolder, *FolderName, DefinitionAssetName);
 }
 
 FString MakeDefinitionObjectPath(const FString& FolderName)
 {
-	return MakeDefinitionPackageName(FolderName) + TEXT(".definition");
+	return FString::Printf(TEXT("%s.%s"), *MakeDefinitionPackageName(FolderName), DefinitionAssetName);
+}
+
+FString MakeDefinitionFilename(const FString& ContentDir, const FString& FolderName)
+{
+	// The engine's file of a package /Game/X is <Content>/X with the asset extension.
+	return FPaths::Combine(ContentDir, CustomMapsFolder, FolderName, FString::Printf(TEXT("%s.uasset"), DefinitionAssetName));
 }
 
 FString MakeMountPoint(const FString& MapFolderName)

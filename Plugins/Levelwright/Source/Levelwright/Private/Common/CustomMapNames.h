@@ -20,6 +20,8 @@ extern const TCHAR* const WorkshopFolderPrefix;
 extern const TCHAR* const ModFolderPrefix;
 // In the project's Saved folder: which client build the cook that runs next is for.
 extern const TCHAR* const CookMarkerFileName;
+// Every map folder's definition asset, and so its package's short name.
+extern const TCHAR* const DefinitionAssetName;
 
 FString MakeWorkshopFolderName(uint64 ItemId);
 // The folder a Quarn mod object found ("UGC<ModId>") or created ("QRN_<ModId>").
@@ -28,6 +30,8 @@ FString MakeModFolderName(const FString& ModId, bool bIsUGCFolder);
 // "/Game/CustomMaps/<Folder>/definition" and its object path ("...definition.definition").
 FString MakeDefinitionPackageName(const FString& FolderName);
 FString MakeDefinitionObjectPath(const FString& FolderName);
+// The definition package's file below a Content folder: "<ContentDir>/CustomMaps/<Folder>/definition.uasset".
+FString MakeDefinitionFilename(const FString& ContentDir, const FString& FolderName);
 
 // Where the game sees the map folder at run time, relative to its binaries.
 FString MakeMountPoint(const FString& MapFolderName);

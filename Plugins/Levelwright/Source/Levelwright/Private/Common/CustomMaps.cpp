@@ -4,6 +4,7 @@
 #include "Common/CustomMapNames.h"
 #include "CoreGlobals.h"
 #include "Drovik_Map.h"
+#include "FileHelpers.h"
 #include "Misc/Paths.h"
 #include "UObject/Package.h"
 #include "UObject/SoftObjectPath.h"
@@ -27,7 +28,7 @@ UDrovik_Map* LoadDefinition(const FString& FolderName)
 UDrovik_Map* CreateDefinitionAsset(const FString& FolderName)
 {
 	UPackage* Package = CreatePackage(nullptr, *CustomMapNames::MakeDefinitionPackageName(FolderName));
-	UDrovik_Map* Definition = NewObject<UDrovik_Map>(Package, FName(TEXT("definition")), RF_Public | RF_Standalone);
+	UDrovik_Map* Definition = NewObject<UDrovik_Map>(Package, FName(CustomMapNames::DefinitionAssetName), RF_Public | RF_Standalone);
 	if (!ensure(Definition))
 	{
 		return nullptr;
@@ -40,4 +41,16 @@ UDrovik_Map* CreateDefinitionAsset(const FString& FolderName)
 	}
 	Definition->MarkPackageDirty();
 	return Definition;
+}
+
+FString GetDefinitionFilename(const FString& FolderName)
+{
+	return FPaths::ConvertRelativePathToFull(CustomMapNames::MakeDefinitionFilename(FPaths::ProjectContentDir(), FolderName));
+}
+
+bool SaveDefinitionPackage(UDrovik_Map& Definition)
+{
+	TArray<UPackage*> Packages;
+	Packages.Add(Definition.GetOutermost());
+	return UEditorLoadingAndSavingUtils::SavePackages(Packages, false);
 }

@@ -1,5 +1,6 @@
 #include "Levelwright/BuildPaths.h"
 
+#include "Common/LevelwrightLog.h"
 #include "HAL/FileManager.h"
 #include "Levelwright/BuildCommands.h"
 #include "Misc/Paths.h"
@@ -22,4 +23,12 @@ void MakeOutputDirectory(const FString& Dir)
 	}
 	const bool bResult = IFileManager::Get().MakeDirectory(*Dir, true);
 	ensure(bResult);
+}
+
+void EmptyOutputDirectory(const FString& Dir)
+{
+	if (!IFileManager::Get().DeleteDirectory(*Dir, false, true))
+	{
+		UE_LOG(LevelwrightLog, Warning, TEXT("Could not remove everything in %s"), *Dir);
+	}
 }

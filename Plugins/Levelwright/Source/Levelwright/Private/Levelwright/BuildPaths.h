@@ -13,3 +13,7 @@ FString GetEngineToolPath(const TCHAR* ExecutableName);
 // Creates Dir with its missing parents when it is not there. A failure is only reported: the tools
 // that write into Dir then fail and decide the outcome.
 void MakeOutputDirectory(const FString& Dir);
+
+// Deletes Dir with everything in it, so that a folder made next holds only what is written after. A
+// failure is only reported (a Warning): what is left is found by whoever reads the folder next.
+void EmptyOutputDirectory(const FString& Dir);

@@ -12,6 +12,7 @@
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "QRNInterface/QRNInterface.h"
+#include "UGCInterface/PublishChecks.h"
 #include "UGCInterface/UGCInterface.h"
 
 void FLevelwrightModule::WriteCookMarker(bool bPCBuild)
@@ -64,6 +65,13 @@ void FLevelwrightModule::RequestSubmit()
 {
 	if (!PrepareWorkshopBuild(TEXT("Busy! can't deploy at this time"), TEXT("Drovik installation not found, can't deploy")))
 	{
+		return;
+	}
+	// Nothing is cooked for a submission Steam would refuse.
+	const TArray<FString> Problems = FindSubmitProblems(WorkshopMap->ChangeNote, WorkshopMap->ItemId);
+	if (Problems.Num() > 0)
+	{
+		RefuseSubmission(Problems);
 		return;
 	}
 	FSubmitJob Job;

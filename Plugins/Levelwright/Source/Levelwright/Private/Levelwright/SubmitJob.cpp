@@ -1,5 +1,6 @@
-// Publishing: the map cooked and packed into the Workshop content folder on a worker, then handed to
-// Steam on the game thread. The module stays busy until the Workshop answers (OnWorkshopSubmitFinished).
+// Publishing: the map cooked and packed into the Workshop content folder on a worker, then checked and
+// handed to Steam on the game thread. The module stays busy until the submission ends
+// (OnWorkshopSubmitFinished), whatever ends it.
 #include "Levelwright/LevelwrightModule.h"
 
 #include "Async/Async.h"
@@ -14,22 +15,30 @@
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
+#include "UGCInterface/PublishChecks.h"
 #include "UGCInterface/UGCInterface.h"
+#include "UGCInterface/WorkshopResultTexts.h"
 
 void FLevelwrightModule::RunSubmitJob(const FSubmitJob& Job)
 {
 	FJobProgress& Progress = *Job.Progress;
 	if (!CookMap(true, Job.MapPackageName, false, &Progress))
 	{
-		FailJob(Progress, TEXT("Cooked content is needed for deploying!"), TEXT("the cook failed (see the output log)"));
+		if (!Progress.IsCancelRequested())
+		{
+			UE_LOG(LevelwrightLog, Error, TEXT("Cooked content is needed for deploying!"));
+		}
+		FailSubmissionFromWorker(Progress, WorkshopResultTexts::CookFailedReason);
 		return;
 	}
 
+	// Steam uploads the whole folder: only what this submission writes may be in it.
+	EmptyOutputDirectory(Job.ContentDir);
 	MakeOutputDirectory(Job.ContentDir);
 
 	// Both packs run, so the log shows every failing platform at once.
-	const bool bWindowsPakSucceed = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(Job.ContentDir, TEXT("WindowsNoEditor.pak")), nullptr, &Progress);
-	const bool bLinuxPakSuccedd = BuildPak(Job.MapFolderName, LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(Job.ContentDir, TEXT("LinuxServer.pak")), nullptr, &Progress);
+	const bool bWindowsPakSucceed = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopClientPakName), nullptr, &Progress);
+	const bool bLinuxPakSuccedd = BuildPak(Job.MapFolderName, LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopServerPakName), nullptr, &Progress);
 	if (Progress.IsCancelRequested())
 	{
 		EndJob(Progress, false, FString());
@@ -39,11 +48,11 @@ void FLevelwrightModule::RunSubmitJob(const FSubmitJob& Job)
 	ensure(bLinuxPakSuccedd);
 	if (!bWindowsPakSucceed || !bLinuxPakSuccedd)
 	{
-		EndJob(Progress, false, TEXT("packing failed (see the output log)"));
+		FailSubmissionFromWorker(Progress, WorkshopResultTexts::PackFailedReason);
 		return;
 	}
 
-	FFileHelper::SaveStringToFile(LevelwrightBuild::WorkshopMetadataText, *FPaths::Combine(Job.ContentDir, TEXT("metadata.json")));
+	FFileHelper::SaveStringToFile(LevelwrightBuild::WorkshopMetadataText, *FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopMetadataName));
 
 	// Steam's requests and call results belong to the thread that pumps its callbacks. The module is
 	// looked up there afresh: the editor may have shut it down meanwhile.
@@ -58,7 +67,7 @@ void FLevelwrightModule::RunSubmitJob(const FSubmitJob& Job)
 void FLevelwrightModule::SubmitContent_GameThread(const FSubmitJob& Job)
 {
 	check(IsInGameThread());
-	// Cancelled after the packs, or the editor is shutting down: the job has been ended already.
+	// Cancelled after the packs, or no longer the running job: it has been ended already.
 	if (Job.Progress->IsCancelRequested() || Job.Progress != RunningJob)
 	{
 		return;
@@ -66,7 +75,13 @@ void FLevelwrightModule::SubmitContent_GameThread(const FSubmitJob& Job)
 	FUGCInterface* UGC = WorkshopMap;
 	if (!ensure(UGC))
 	{
-		EndJob(*Job.Progress, false, TEXT("the project has no Workshop map"));
+		OnWorkshopSubmitFinished(false, WorkshopResultTexts::NoWorkshopMapReason);
+		return;
+	}
+	const TArray<FString> Problems = FindContentProblems(Job.ContentDir);
+	if (Problems.Num() > 0)
+	{
+		RefuseSubmission(Problems);
 		return;
 	}
 	// Steam offers no way to stop an upload: from here on the notification has no Cancel.

@@ -4,9 +4,11 @@
 #include "Common/CustomMaps.h"
 #include "Common/LevelwrightLog.h"
 #include "HAL/PlatformFilemanager.h"
+#include "HAL/PlatformMisc.h"
 #include "Misc/Paths.h"
 #include "UGCInterface/SteamText.h"
 #include "UGCInterface/UGCFolderVisitor.h"
+#include "UGCInterface/WorkshopResultTexts.h"
 
 FUGCInterface::FUGCInterface()
 {
@@ -27,7 +29,34 @@ UDrovik_Map* FUGCInterface::GetDefinition()
 void FUGCInterface::CreateDefinition(uint64 Id)
 {
 	UE_LOG(LevelwrightLog, Log, TEXT("Creating map folder for id %lld"), Id);
-	CreateDefinitionAsset(CustomMapNames::MakeWorkshopFolderName(Id));
+	const FString FolderName = CustomMapNames::MakeWorkshopFolderName(Id);
+	UDrovik_Map* Definition = CreateDefinitionAsset(FolderName);
+	if (!Definition)
+	{
+		return;
+	}
+	const FString Filename = GetDefinitionFilename(FolderName);
+	if (SaveDefinitionPackage(*Definition))
+	{
+		UE_LOG(LevelwrightLog, Log, TEXT("%s"), *WorkshopResultTexts::MakeDefinitionSavedLine(Id, Filename));
+		return;
+	}
+	const FString Text = WorkshopResultTexts::MakeDefinitionNotSavedText(Id, Filename);
+	UE_LOG(LevelwrightLog, Error, TEXT("%s"), *Text);
+	FPlatformMisc::MessageBoxExt(EAppMsgType::Ok, *Text, WorkshopResultTexts::BoxCaption);
+}
+
+void FUGCInterface::LogResult(const TCHAR* Request, EResult Result) const
+{
+	const FString Line = WorkshopResultTexts::MakeResultLine(Request, static_cast<int32>(Result));
+	if (Result == k_EResultOK)
+	{
+		UE_LOG(LevelwrightLog, Log, TEXT("%s"), *Line);
+	}
+	else
+	{
+		UE_LOG(LevelwrightLog, Error, TEXT("%s"), *Line);
+	}
 }
 
 void FUGCInterface::OpenItemPage()
@@ -42,8 +71,7 @@ void FUGCInterface::OpenItemPage()
 		UE_LOG(LevelwrightLog, Warning, TEXT("Steam's overlay is not available, can't open the workshop item page"));
 		return;
 	}
-	const FString Url = FString::Printf(TEXT("steam://url/CommunityFilePage/%llu"), ItemId);
-	Friends->ActivateGameOverlayToWebPage(FSteamText(Url).Get());
+	Friends->ActivateGameOverlayToWebPage(FSteamText(WorkshopResultTexts::MakeItemPageUrl(ItemId)).Get());
 }
 
 int32 FUGCInterface::GetUploadProgress(uint64& OutBytesProcessed, uint64& OutBytesTotal) const

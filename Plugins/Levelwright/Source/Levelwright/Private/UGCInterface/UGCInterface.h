@@ -11,7 +11,8 @@ THIRD_PARTY_INCLUDES_END
 
 class UDrovik_Map;
 
-DECLARE_DELEGATE_OneParam(FOnSubmitFinished, bool);
+// How a submission ended: whether it succeeded and, when it did not, why (a sentence for the author).
+DECLARE_DELEGATE_TwoParams(FOnSubmitFinished, bool, const FString&);
 
 class FUGCInterface
 {
@@ -21,14 +22,18 @@ public:
 
 	// The definition of ItemId (/Game/CustomMaps/UGC<id>/definition), or null.
 	UDrovik_Map* GetDefinition();
-	// Creates the definition asset of a new item in memory (the author saves it).
+	// Creates the definition asset of a new item and saves it to disk at once, so the project keeps
+	// its link to the item even if the editor stops before the author saves; a failed save shows a box
+	// with the item's id and page.
 	void CreateDefinition(uint64 Id);
 
-	// Asks Steam for a new Workshop item; the answer arrives in OnCreateItemResult.
+	// Asks Steam for a new Workshop item; the answer arrives in OnCreateItemResult. Nothing is sent
+	// while the project has an item (a box says so).
 	void CreateItem();
 	// Uploads ContentFolder as the item's new version with ChangeNote; the answer reaches OnSubmitFinished.
 	void SubmitContent(const FString& ContentFolder, const FString& ChangeNote);
-	// Sends the definition's title, game-mode tags and preview image to the item.
+	// Sends the definition's title, game-mode tags and preview image to the item. Nothing is sent when
+	// the title, the preview texture or the item would be refused (a box lists why).
 	void SyncMetadata();
 	// Opens the item's community page in the Steam overlay (nothing while ItemId is 0).
 	void OpenItemPage();
@@ -51,8 +56,11 @@ public:
 	void OnSyncItemResult(SubmitItemUpdateResult_t* Data, bool bIOFailure);
 
 private:
-	// Ends a submission that Steam will never answer, so the module does not stay busy for good.
-	void FinishSubmission(bool bSucceeded);
+	// Ends a submission: runs OnSubmitFinished with the outcome and, on failure, the reason.
+	void FinishSubmission(bool bSucceeded, const FString& Reason);
+	// Logs Steam's answer to Request ("the submission", ...) with its code and what it means: at Log for
+	// success, at Error otherwise.
+	void LogResult(const TCHAR* Request, EResult Result) const;
 
 	// Arms Holder for Call. Steam refused the request when Call is invalid: no result will ever arrive
 	// for it, so Refusal is logged at Error and false returned.

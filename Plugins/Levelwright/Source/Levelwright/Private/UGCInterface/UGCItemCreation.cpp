@@ -1,10 +1,15 @@
 // Creating the project's Workshop item and, once Steam has given it an id, its definition asset.
 #include "Common/LevelwrightLog.h"
+#include "UGCInterface/PublishChecks.h"
 #include "UGCInterface/UGCInterface.h"
 #include "UGCInterface/WorkshopConstants.h"
 
 void FUGCInterface::CreateItem()
 {
+	if (RefuseIfProblems(TEXT("Create New"), FindCreateProblems(ItemId)))
+	{
+		return;
+	}
 	ISteamUGC* UGC = SteamUGC();
 	if (!UGC)
 	{
@@ -26,6 +31,7 @@ void FUGCInterface::OnCreateItemResult(CreateItemResult_t* Data, bool bIOFailure
 		return;
 	}
 	check(Data != nullptr);
+	LogResult(TEXT("the item creation"), Data->m_eResult);
 	if (Data->m_eResult == k_EResultOK)
 	{
 		ItemId = Data->m_nPublishedFileId;

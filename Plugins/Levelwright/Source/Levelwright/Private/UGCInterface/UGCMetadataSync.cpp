@@ -2,6 +2,7 @@
 #include "Common/LevelwrightLog.h"
 #include "Drovik_Map.h"
 #include "Misc/Paths.h"
+#include "UGCInterface/PublishChecks.h"
 #include "UGCInterface/SteamText.h"
 #include "UGCInterface/TexturePreview.h"
 #include "UGCInterface/UGCInterface.h"
@@ -53,6 +54,10 @@ void FUGCInterface::SyncMetadata()
 	{
 		return;
 	}
+	if (RefuseIfProblems(TEXT("Sync Metadata"), FindSyncProblems(*Definition, ItemId)))
+	{
+		return;
+	}
 	ISteamUGC* UGC = SteamUGC();
 	if (!UGC)
 	{
@@ -88,4 +93,5 @@ void FUGCInterface::OnSyncItemResult(SubmitItemUpdateResult_t* Data, bool bIOFai
 	{
 		UE_LOG(LevelwrightLog, Log, TEXT("Failed to sync %d"), static_cast<int32>(Data->m_eResult));
 	}
+	LogResult(TEXT("the metadata sync"), Data->m_eResult);
 }

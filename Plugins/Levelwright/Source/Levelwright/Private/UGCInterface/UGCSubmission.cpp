@@ -3,6 +3,7 @@
 #include "UGCInterface/SteamText.h"
 #include "UGCInterface/UGCInterface.h"
 #include "UGCInterface/WorkshopConstants.h"
+#include "UGCInterface/WorkshopResultTexts.h"
 
 namespace
 {
@@ -19,7 +20,7 @@ void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& S
 	if (!UGC)
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam's Workshop interface is not available"));
-		FinishSubmission(false);
+		FinishSubmission(false, WorkshopResultTexts::SteamUnavailableReason);
 		return;
 	}
 	const UGCUpdateHandle_t Update = UGC->StartItemUpdate(WorkshopConsumerAppId, ItemId);
@@ -30,11 +31,11 @@ void FUGCInterface::SubmitContent(const FString& ContentFolder, const FString& S
 	ensure(bSetMetadataSucceeded);
 
 	const SteamAPICall_t Call = UGC->SubmitItemUpdate(Update, FSteamText(SubmittedChangeNote).Get());
-	// Steam never answers a refused request, so the submission ends here; a failure shows no box.
+	// Steam never answers a refused request, so the submission ends here.
 	if (!ArmCallResult(SubmitCallResult, Call, &FUGCInterface::OnSubmitItemResult,
 					   FString::Printf(TEXT("Workshop submission failed: Steam refused the upload of %s"), *ContentFolder)))
 	{
-		FinishSubmission(false);
+		FinishSubmission(false, WorkshopResultTexts::SteamRefusedReason);
 		return;
 	}
 	ActiveUpdate = Update;
@@ -46,10 +47,11 @@ void FUGCInterface::OnSubmitItemResult(SubmitItemUpdateResult_t* Data, bool bIOF
 	if (!ensure(bIOFailure == false))
 	{
 		UE_LOG(LevelwrightLog, Error, TEXT("Workshop submission failed: Steam reported an I/O failure"));
-		FinishSubmission(false);
+		FinishSubmission(false, WorkshopResultTexts::IOFailureReason);
 		return;
 	}
 	check(Data != nullptr);
+	LogResult(TEXT("the submission"), Data->m_eResult);
 	if (Data->m_eResult == k_EResultOK)
 	{
 		UE_LOG(LevelwrightLog, Log, TEXT("Content submision succeeded"));
@@ -59,13 +61,14 @@ void FUGCInterface::OnSubmitItemResult(SubmitItemUpdateResult_t* Data, bool bIOF
 	{
 		OpenItemPage();
 	}
-	FinishSubmission(Data->m_eResult == k_EResultOK);
+	const bool bSucceeded = Data->m_eResult == k_EResultOK;
+	FinishSubmission(bSucceeded, bSucceeded ? FString() : WorkshopResultTexts::MakeResultText(static_cast<int32>(Data->m_eResult)));
 }
 
 // The handler bound here (the module's) unbinds OnSubmitFinished while it runs, so a copy is executed:
 // unbinding the member then cannot pull the running function out from under itself.
-void FUGCInterface::FinishSubmission(bool bSucceeded)
+void FUGCInterface::FinishSubmission(bool bSucceeded, const FString& Reason)
 {
 	const FOnSubmitFinished Finished = OnSubmitFinished;
-	Finished.ExecuteIfBound(bSucceeded);
+	Finished.ExecuteIfBound(bSucceeded, Reason);
 }

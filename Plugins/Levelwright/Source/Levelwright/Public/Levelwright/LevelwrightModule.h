@@ -71,8 +71,10 @@ public:
 	void RunSubmitJob(const FSubmitJob& Job);
 	void RunDeployJob(const FDeployJob& Job);
 
-	// Bound to the Workshop map's OnSubmitFinished by the submit job.
-	void OnWorkshopSubmitFinished(bool bSucceeded);
+	// The one end of every Workshop submission, whatever ended it (a check, the cook, a pack, Steam's
+	// answer): shows the "Drovik Workshop" box of success or of failure with Reason, clears bBusy and
+	// unbinds the Workshop map's OnSubmitFinished. Game thread only. The submit job binds it there.
+	void OnWorkshopSubmitFinished(bool bSucceeded, const FString& Reason);
 
 	// The running job's progress (shared with its worker); null while no job runs. Game thread.
 	const TSharedPtr<FJobProgress>& GetRunningJob() const { return RunningJob; }
@@ -108,8 +110,14 @@ private:
 	// The stage and submit requests' common guards, then the cook marker and the PC map. False (after an
 	// Error line or a box) when the job cannot start.
 	bool PrepareWorkshopBuild(const TCHAR* BusyMessage, const TCHAR* NoInstallMessage);
-	// Back on the game thread after the submit job's cook and packs: hands the content to Steam.
+	// Back on the game thread after the submit job's cook and packs: checks the content folder, then
+	// hands the content to Steam.
 	void SubmitContent_GameThread(const FSubmitJob& Job);
+	// Ends a submission from the submit job's worker: OnWorkshopSubmitFinished runs on the game thread.
+	// A job the author cancelled ends quietly instead, without a box.
+	void FailSubmissionFromWorker(FJobProgress& Progress, const FString& Reason);
+	// Ends a submission that checks refused before Steam was asked: logs each problem, then the failure box lists them.
+	void RefuseSubmission(const TArray<FString>& Problems);
 
 	// A job's start on the game thread: its progress and its notification.
 	TSharedRef<FJobProgress> BeginJob(EJobKind Kind);
