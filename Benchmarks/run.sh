@@ -10,7 +10,7 @@ set -euo pipefail
 
 SOURCE=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(realpath -m "${1:-build}")
-PROGRAMS=(PakListBench PakWriteBench WindowFrameBench StartupBench PreviewBench StageJobBench IterativeStageBench)
+PROGRAMS=(PakListBench PakWriteBench WindowFrameBench StartupBench PreviewBench StageJobBench IterativeStageBench ChildOutputBench)
 
 if [[ -n "${BENCH_RELEASE:-}" ]]; then
 	BUILD="$BUILD/bench"

@@ -1,12 +1,15 @@
 #include "EditorSession.h"
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <thread>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "Modules/ModuleManager.h"
+#include "Standin/AsyncStandin.h"
 #include "Standin/Engine.h"
 #include "Standin/Log.h"
 #include "Standin/StringUtf8.h"
@@ -93,9 +96,21 @@ bool LoadProjectPlugins(const FLaunch& Launch)
 	return true;
 }
 
-void StopEngine()
+bool StopEngine()
 {
 	FModuleManager::Get().UnloadModulesAtShutdown();
+	// A task still running now belongs to no module; it is waited for only so the process ends whole.
+	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+	while (!Async::AreWorkersIdle() && std::chrono::steady_clock::now() < Deadline)
+	{
+		std::this_thread::sleep_for(std::chrono::milliseconds(1));
+	}
+	const bool bWorkersIdle = Async::AreWorkersIdle();
+	if (!bWorkersIdle)
+	{
+		Log::WriteRawLine("LogExit: Error: background work still running 60 s after the modules shut down");
+	}
 	Log::CloseLogFile();
+	return bWorkersIdle;
 }
 } // namespace Standin::Editor

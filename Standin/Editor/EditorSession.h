@@ -28,6 +28,8 @@ void StartEngine(const FLaunch& Launch, bool bCommandlet, const std::string& Log
 // StartupModule). False, with an error line, when the plugin names a module that cannot be loaded.
 bool LoadProjectPlugins(const FLaunch& Launch);
 
-// Shuts every loaded module down (last loaded first) and closes the log.
-void StopEngine();
+// Shuts every loaded module down (last loaded first), as the engine does without waiting for work a
+// module left running (each module ends its own), then closes the log. False, with an error line, when
+// a background task still runs a minute later.
+bool StopEngine();
 } // namespace Standin::Editor

@@ -89,13 +89,10 @@ int RunEditor(const FLaunch& Launch)
 	{
 		bOk = RunScript(Lines, Launch.StartFolder);
 	}
-	if (!FinishBackgroundWork(600))
-	{
-		Standin::Log::WriteRawLine("Script: Error: background work still running after 600 s; shutting down anyway");
-		bOk = false;
-	}
+	// The editor quits as the engine does: it does not wait for work a module left running; the
+	// modules shut down, and each ends its own.
 	Services::CloseAllWindows();
-	StopEngine();
+	bOk = StopEngine() && bOk;
 	return bOk ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 } // namespace

@@ -61,20 +61,6 @@ bool WaitIdle(double Seconds)
 
 } // namespace
 
-bool FinishBackgroundWork(double Seconds)
-{
-	const auto Deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(Seconds);
-	while (!Async::IsIdle())
-	{
-		if (std::chrono::steady_clock::now() >= Deadline)
-		{
-			return false;
-		}
-		RunEditorFrame();
-	}
-	return true;
-}
-
 namespace
 {
 bool ReportIfFailed(bool bOk, const std::string& Error)

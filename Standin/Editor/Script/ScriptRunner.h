@@ -39,8 +39,4 @@ bool RunScript(FScriptLines& Lines, const std::filesystem::path& StartFolder);
 
 // One editor frame: the game thread's tasks, the editor tickables, the windows, then a short sleep.
 void RunEditorFrame();
-
-// Runs frames until no background task runs or waits, as the editor lets its jobs end before it shuts
-// its modules down (a job must never outlive the module it works on). False after Seconds.
-bool FinishBackgroundWork(double Seconds);
 } // namespace Standin::Editor

@@ -74,6 +74,11 @@ bool IsIdle()
 	return State().Pool.IsIdle() && State().GameThread.IsEmpty();
 }
 
+bool AreWorkersIdle()
+{
+	return State().Pool.IsIdle();
+}
+
 void RunGameThreadTasks()
 {
 	State().GameThread.RunQueued();

@@ -65,6 +65,20 @@ TStorage<TCHAR> FUTF8ToTCHAR_Convert::Convert(const ANSICHAR* Source, int32 Sour
 	Converted.reserve(SourceLen);
 	for (std::string_view Rest(Source, SourceLen); !Rest.empty();)
 	{
+		// Runs of ASCII, most of every text, are widened at once.
+		size_t Ascii = 0;
+		while (Ascii < Rest.size() && static_cast<unsigned char>(Rest[Ascii]) < 0x80)
+		{
+			++Ascii;
+		}
+		if (Ascii > 0)
+		{
+			const size_t Start = Converted.size();
+			Converted.resize(Start + Ascii);
+			std::copy(Rest.begin(), Rest.begin() + static_cast<std::ptrdiff_t>(Ascii), Converted.begin() + static_cast<std::ptrdiff_t>(Start));
+			Rest.remove_prefix(Ascii);
+			continue;
+		}
 		const char32_t Codepoint = NextCodepoint(Rest);
 		if (Codepoint > 0xFFFF)
 		{

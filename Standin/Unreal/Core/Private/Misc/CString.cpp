@@ -41,6 +41,18 @@ int32 FCString::Stricmp(const TCHAR* A, const TCHAR* B)
 	}
 }
 
+int32 FCString::Strncmp(const TCHAR* A, const TCHAR* B, SIZE_T Count)
+{
+	for (; Count > 0; --Count, ++A, ++B)
+	{
+		if (*A != *B || *A == 0)
+		{
+			return static_cast<int32>(*A) - static_cast<int32>(*B);
+		}
+	}
+	return 0;
+}
+
 int32 FCString::Strnicmp(const TCHAR* A, const TCHAR* B, SIZE_T Count)
 {
 	for (; Count > 0; --Count, ++A, ++B)

@@ -8,6 +8,7 @@ struct FCString
 	static int32 Strlen(const TCHAR* String);
 	static int32 Strcmp(const TCHAR* A, const TCHAR* B);
 	static int32 Stricmp(const TCHAR* A, const TCHAR* B);
+	static int32 Strncmp(const TCHAR* A, const TCHAR* B, SIZE_T Count);
 	static int32 Strnicmp(const TCHAR* A, const TCHAR* B, SIZE_T Count);
 	static const TCHAR* Strstr(const TCHAR* String, const TCHAR* Find);
 	static const TCHAR* Stristr(const TCHAR* String, const TCHAR* Find);

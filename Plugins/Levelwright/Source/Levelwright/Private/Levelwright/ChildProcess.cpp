@@ -8,15 +8,16 @@
 
 namespace
 {
-FString DecodeUtf8(const uint8* Bytes, int32 Count)
+// Decodes Bytes as UTF-8; the array is given a terminating zero for the converter and keeps it.
+FString DecodeUtf8(TArray<uint8>& Bytes)
 {
-	if (Count == 0)
+	if (Bytes.Num() == 0)
 	{
 		return FString();
 	}
-	// With a length the converter writes no terminator: the string is built from the length.
-	const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(Bytes), Count);
-	return FString(Converted.Length(), Converted.Get());
+	Bytes.Add(0);
+	const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(Bytes.GetData()));
+	return FString(Converted.Get());
 }
 
 void LogChildLine(const FString& Line)
@@ -58,42 +59,70 @@ bool DrainPipe(void* ReadPipe, FChildOutputLines& Lines, TArray<uint8>& AllBytes
 
 void FChildOutputLines::Append(const TArray<uint8>& Bytes, TArray<FString>& OutLines)
 {
-	for (const uint8 Byte : Bytes)
+	const uint8* Data = Bytes.GetData();
+	const int32 Count = Bytes.Num();
+	int32 Index = 0;
+	if (bAfterCarriageReturn && Count > 0 && Data[0] == '\n')
 	{
-		const bool bLineFeedAfterCarriageReturn = bAfterCarriageReturn && Byte == '\n';
-		bAfterCarriageReturn = Byte == '\r';
-		if (bLineFeedAfterCarriageReturn)
+		++Index;
+	}
+	bAfterCarriageReturn = false;
+	while (Index < Count)
+	{
+		int32 End = Index;
+		while (End < Count && Data[End] != '\r' && Data[End] != '\n')
 		{
-			continue;
+			++End;
 		}
-		if (Byte == '\r' || Byte == '\n')
+		Pending.Append(Data + Index, End - Index);
+		if (End == Count)
 		{
-			OutLines.Add(DecodeUtf8(Pending.GetData(), Pending.Num()));
-			Pending.Reset();
+			break;
 		}
-		else
+		OutLines.Add(DecodeUtf8(Pending));
+		Pending.Reset();
+		// A CRLF is one line end, also when its LF comes in the next read.
+		const bool bCarriageReturn = Data[End] == '\r';
+		Index = End + 1;
+		if (bCarriageReturn && Index < Count && Data[Index] == '\n')
 		{
-			Pending.Add(Byte);
+			++Index;
 		}
+		bAfterCarriageReturn = bCarriageReturn && Index == Count;
 	}
 }
 
 FString FChildOutputLines::TakeRest()
 {
-	FString Rest = DecodeUtf8(Pending.GetData(), Pending.Num());
+	FString Rest = DecodeUtf8(Pending);
 	Pending.Reset();
 	return Rest;
 }
 
 EChildLineVerbosity GetChildLineVerbosity(const FString& Line)
 {
-	if (Line.StartsWith(TEXT("Error:"), ESearchCase::CaseSensitive) || Line.Contains(TEXT(": Error:"), ESearchCase::CaseSensitive))
+	// The engine writes "<Category>: <Verbosity>: <text>", or "<Verbosity>: <text>" without a category:
+	// the weight is the first or the second word. Lines are read one by one, many thousands a cook.
+	const TCHAR* Text = *Line;
+	for (int32 Word = 0; Word < 2 && *Text; ++Word)
 	{
-		return EChildLineVerbosity::Error;
-	}
-	if (Line.StartsWith(TEXT("Warning:"), ESearchCase::CaseSensitive) || Line.Contains(TEXT(": Warning:"), ESearchCase::CaseSensitive))
-	{
-		return EChildLineVerbosity::Warning;
+		if (FCString::Strncmp(Text, TEXT("Error:"), 6) == 0)
+		{
+			return EChildLineVerbosity::Error;
+		}
+		if (FCString::Strncmp(Text, TEXT("Warning:"), 8) == 0)
+		{
+			return EChildLineVerbosity::Warning;
+		}
+		while (*Text && *Text != TEXT(':') && *Text != TEXT(' '))
+		{
+			++Text;
+		}
+		if (Text[0] != TEXT(':') || Text[1] != TEXT(' '))
+		{
+			break;
+		}
+		Text += 2;
 	}
 	return EChildLineVerbosity::Log;
 }
@@ -121,20 +150,19 @@ FChildProcessResult RunChildProcess(const FString& Path, const FString& Params, 
 
 	FChildOutputLines Lines;
 	TArray<uint8> AllBytes;
-	for (;;)
+	for (int32 EmptyReads = 0;;)
 	{
 		// Whatever the child wrote before it ended is in the pipe once it has ended: the last read comes
 		// after that check. A process the child started may hold the pipe for longer; it is not waited for.
 		const bool bRunning = FPlatformProcess::IsProcRunning(Process);
-		const bool bReadAny = DrainPipe(ReadPipe, Lines, AllBytes);
+		EmptyReads = DrainPipe(ReadPipe, Lines, AllBytes) ? 0 : EmptyReads + 1;
 		if (!bRunning)
 		{
 			break;
 		}
-		if (!bReadAny)
-		{
-			FPlatformProcess::Sleep(0.005f);
-		}
+		// A child that writes much waits whenever the pipe is full: right after output the pipe is looked
+		// at again soon; a child that has been quiet for a while is looked at every few milliseconds.
+		FPlatformProcess::Sleep(EmptyReads == 0 ? 0.0f : (EmptyReads < 100 ? 0.0002f : 0.005f));
 	}
 	const FString LastLine = Lines.TakeRest();
 	if (!LastLine.IsEmpty())
@@ -150,7 +178,7 @@ FChildProcessResult RunChildProcess(const FString& Path, const FString& Params, 
 	FPlatformProcess::GetProcReturnCode(Process, &Result.ReturnCode);
 	FPlatformProcess::CloseProc(Process);
 	FPlatformProcess::ClosePipe(ReadPipe, WritePipe);
-	Result.Output = DecodeUtf8(AllBytes.GetData(), AllBytes.Num());
+	Result.Output = DecodeUtf8(AllBytes);
 	return Result;
 }
 

@@ -9,6 +9,7 @@
 #include "Levelwright/JobNotification.h"
 #include "Levelwright/JobProgress.h"
 #include "Levelwright/LevelwrightStyle.h"
+#include "Levelwright/ProgressTexts.h"
 #include "Misc/FileHelper.h"
 #include "Misc/MessageDialog.h"
 #include "Misc/Paths.h"
@@ -135,6 +136,10 @@ void FLevelwrightModule::ShutdownModule()
 	// No cook may outlive the editor, and no worker may reach this module once it is gone.
 	if (RunningJob.IsValid())
 	{
+		if (!RunningJob->IsWorkerDone())
+		{
+			UE_LOG(LevelwrightLog, Warning, TEXT("%s"), *LevelwrightProgress::MakeJobStoppedAtShutdownLine(RunningJob->GetKind()));
+		}
 		RunningJob->RequestCancel();
 		WaitForJobWorker(*RunningJob);
 		JobNotification.Reset();

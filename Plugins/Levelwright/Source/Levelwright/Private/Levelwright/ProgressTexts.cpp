@@ -101,4 +101,9 @@ FString MakeJobCancelledLine(EJobKind Kind)
 {
 	return FString::Printf(TEXT("%s cancelled by the author"), GetJobName(Kind));
 }
+
+FString MakeJobStoppedAtShutdownLine(EJobKind Kind)
+{
+	return FString::Printf(TEXT("%s stopped: the editor is shutting down"), GetJobName(Kind));
+}
 } // namespace LevelwrightProgress

@@ -25,4 +25,6 @@ FString MakeJobFailedText(EJobKind Kind, const FString& Reason);
 FString MakeJobCancelledText(EJobKind Kind);
 // The one line a cancel logs: "Staging cancelled by the author".
 FString MakeJobCancelledLine(EJobKind Kind);
+// The line of a job the editor's shut-down stops: "Staging stopped: the editor is shutting down".
+FString MakeJobStoppedAtShutdownLine(EJobKind Kind);
 } // namespace LevelwrightProgress
