@@ -62,7 +62,10 @@ FString MakeUploadStepText(int32 Status, uint64 BytesProcessed, uint64 BytesTota
 		return TEXT("Preparing the upload");
 	case 3:
 	{
-		const uint64 Percent = BytesTotal > 0 ? FMath::Min<uint64>(BytesProcessed, BytesTotal) * 100 / BytesTotal : 0;
+		// Rounded, but 100% only once every byte is up.
+		const uint64 Bytes = FMath::Min<uint64>(BytesProcessed, BytesTotal);
+		const uint64 Rounded = BytesTotal > 0 ? (Bytes * 100 + BytesTotal / 2) / BytesTotal : 0;
+		const uint64 Percent = Bytes < BytesTotal ? FMath::Min<uint64>(Rounded, 99) : Rounded;
 		return FString::Printf(TEXT("Uploading to the Workshop: %.1f of %.1f MB (%d%%)"), ToMegabytes(BytesProcessed), ToMegabytes(BytesTotal), static_cast<int32>(Percent));
 	}
 	case 4:
