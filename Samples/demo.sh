@@ -119,6 +119,38 @@ expect_line 2-workshop-map "LevelwrightLog: Synced item"
 grep -qF "\"changeNote\": \"$CHANGE_NOTE\"" "$WORKSHOP/2000000001/item.json" 2>/dev/null ||
 	fail "2-workshop-map: item 2000000001 has no version \"$CHANGE_NOTE\""
 
+# --- 2b. Long work to watch: a cook slowed to a few seconds and an upload at a slow rate, each with its
+# notification and the step on its page. ---
+cat >"$DEMO/2b-watch-a-cook.txt" <<EOF
+# Watch a slow cook of Arena
+open-tab
+click Testing(Steam)
+click Stage
+tick 60
+screenshot $SHOTS/cook-in-progress.png
+wait-idle
+quit
+EOF
+LEVELWRIGHT_COOK_SECONDS=3 run_editor 2b-watch-a-cook "$DEMO/WorkshopMap" "$MACHINE"
+expect_line 2b-watch-a-cook "LevelwrightLog: LogCook: Display: Cooking... (1 s)"
+
+cp "$MACHINE/steam/client.json" "$DEMO/client.json.saved"
+sed -i 's/"running": *true/"running": true, "uploadBytesPerSecond": 100000/' "$MACHINE/steam/client.json"
+cat >"$DEMO/2c-watch-an-upload.txt" <<EOF
+# Watch a slow upload of Arena
+open-tab
+click Deployment(Steam)
+type Change note A slower upload
+click Submit
+tick 300
+screenshot $SHOTS/upload-in-progress.png
+wait-idle
+quit
+EOF
+run_editor 2c-watch-an-upload "$DEMO/WorkshopMap" "$MACHINE"
+mv "$DEMO/client.json.saved" "$MACHINE/steam/client.json"
+expect_line 2c-watch-an-upload "MessageBox [Drovik Workshop] Successfully submited to the workshop!"
+
 # --- 3. A Quarn mod created from scratch, on a computer where Steam is not running. ---
 install_project QuarnMod "$DEMO/QuarnNew"
 rm -rf "$DEMO/QuarnNew/Content/CustomMaps/QRN_Harbour"
