@@ -1,6 +1,8 @@
 #include "WindowCommands.h"
 
 #include "Framework/Docking/TabManager.h"
+#include "MessageBoxWindow.h"
+#include "Standin/Dialogs.h"
 #include "Standin/Engine.h"
 #include "Standin/Machine.h"
 #include "Standin/SlateApplication.h"
@@ -13,6 +15,7 @@
 
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace Standin::Editor
 {
@@ -197,6 +200,23 @@ FCommandResult Screenshot(std::string_view Arguments, const std::filesystem::pat
 	std::string Error;
 	return MainWindow().Screenshot(OutputPath(Arguments, StartFolder), Error) ? Done() : Failed(Error);
 }
+
+// Boxes never block the headless editor, so no box is open to take over the window: the picture is
+// of the last box shown, from what was recorded when it was shown.
+FCommandResult ScreenshotBox(std::string_view Arguments, const std::filesystem::path& StartFolder)
+{
+	if (Unquote(Arguments).empty())
+	{
+		return Failed("screenshot-box: a file name is needed");
+	}
+	const std::vector<Standin::Dialogs::FShownDialog> Shown = Standin::Dialogs::GetShown();
+	if (Shown.empty())
+	{
+		return Failed("screenshot-box: no message box has been shown");
+	}
+	std::string Error;
+	return ScreenshotMessageBox(Shown.back(), OutputPath(Arguments, StartFolder), Error) ? Done() : Failed(Error);
+}
 } // namespace
 
 FCommandResult RunWindowCommand(std::string_view Verb, std::string_view Arguments, const std::filesystem::path& StartFolder)
@@ -224,6 +244,10 @@ FCommandResult RunWindowCommand(std::string_view Verb, std::string_view Argument
 	if (Verb == "screenshot")
 	{
 		return Screenshot(Arguments, StartFolder);
+	}
+	if (Verb == "screenshot-box")
+	{
+		return ScreenshotBox(Arguments, StartFolder);
 	}
 	return FCommandResult{};
 }

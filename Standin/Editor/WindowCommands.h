@@ -16,7 +16,8 @@ struct FCommandResult
 	std::string Error;
 };
 
-// open-tab, close-tab, click <label>, type <label> <text>, show, screenshot <file.png>.
+// open-tab, close-tab, click <label>, type <label> <text>, show, screenshot <file.png>,
+// screenshot-box <file.png> (the last message box shown, as Windows would draw it).
 // bHandled false: not a window command. Relative paths are taken from StartFolder.
 FCommandResult RunWindowCommand(std::string_view Verb, std::string_view Arguments, const std::filesystem::path& StartFolder);
 // Once per editor frame, on the game thread: advances Slate's clock by DeltaSeconds (queued

@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "Cook/PngImage.h"
 #include "EditorTest.h"
 
 namespace fs = std::filesystem;
@@ -98,6 +99,28 @@ TEST_F(FEditorTest, WaitIdleTimesOut)
 	const FProcessResult Result = Run("wait-idle 0.2\ntick\n");
 	EXPECT_NE(Result.ExitCode, 0);
 	EXPECT_EQ(Result.LinesWith("Script: Error:"), std::vector<std::string>{"Script: Error: wait-idle timed out after 0.2 s"});
+}
+
+TEST_F(FEditorTest, ScreenshotBoxPicturesTheLastMessageBoxAndFailsWithoutOne)
+{
+	UseTestModule();
+	const FProcessResult None = Run("screenshot-box shots/none.png\ntick\n");
+	EXPECT_NE(None.ExitCode, 0);
+	EXPECT_EQ(None.LinesWith("Script: Error:"), std::vector<std::string>{"Script: Error: screenshot-box: no message box has been shown"});
+	EXPECT_FALSE(fs::exists(Temp.Path() / "shots" / "none.png"));
+
+	::setenv("EDITOR_TEST_BOX", "Publishing sent nothing to Steam.\n\n- The title is empty.", 1);
+	const FProcessResult Shown = Run("screenshot-box shots/box.png\n");
+	EXPECT_EQ(Shown.ExitCode, 0) << Shown.Output;
+	EXPECT_TRUE(Shown.Has("MessageBox [Drovik Workshop] Publishing sent nothing to Steam.")) << Shown.Output;
+	Standin::Editor::Cook::FBgraImage Image;
+	std::string Error;
+	ASSERT_TRUE(Standin::Editor::Cook::DecodePngFile(Temp.Path() / "shots" / "box.png", Image, Error)) << Error;
+	// A box the size of its three lines, not a window.
+	EXPECT_GT(Image.Width, 200u);
+	EXPECT_LT(Image.Width, 400u);
+	EXPECT_GT(Image.Height, 150u);
+	EXPECT_LT(Image.Height, 250u);
 }
 
 TEST_F(FEditorTest, WithoutAScriptFileTheScriptArrivesOnStandardInput)

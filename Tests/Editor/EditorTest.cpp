@@ -15,6 +15,7 @@ void FEditorTest::SetUp()
 	::setenv("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0", 1);
 	::unsetenv("EDITOR_TEST_QUESTIONS");
 	::unsetenv("EDITOR_TEST_BUSY_MS");
+	::unsetenv("EDITOR_TEST_BOX");
 }
 
 void FEditorTest::UseTestModule()

@@ -1,7 +1,7 @@
 // A module for the editor's tests, preloaded into UE4Editor.exe (LD_PRELOAD) so that a project whose
 // Levelwright.uplugin lists "EditorTestModule" loads it like the plugin. It reports what the editor
-// does around a module: where it starts it, the answers queued for its question, the frames it ticks,
-// background work that keeps the editor busy, and its shut-down.
+// does around a module: where it starts it, the answers queued for its question, the message box it
+// shows, the frames it ticks, background work that keeps the editor busy, and its shut-down.
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include "Async/Async.h"
 #include "CoreGlobals.h"
 #include "CoreMinimal.h"
+#include "HAL/PlatformMisc.h"
 #include "Misc/MessageDialog.h"
 #include "Modules/ModuleManager.h"
 #include "Standin/Log.h"
@@ -42,6 +43,10 @@ public:
 		for (int Question = 0; Question < std::atoi(Env("EDITOR_TEST_QUESTIONS").c_str()); ++Question)
 		{
 			FMessageDialog::Open(EAppMsgType::YesNo, FText::FromString(FString::Printf(TEXT("Test question %d"), Question + 1)));
+		}
+		if (const std::string BoxText = Env("EDITOR_TEST_BOX"); !BoxText.empty())
+		{
+			FPlatformMisc::MessageBoxExt(EAppMsgType::Ok, *FString(BoxText.c_str()), TEXT("Drovik Workshop"));
 		}
 		if (const int BusyMs = std::atoi(Env("EDITOR_TEST_BUSY_MS").c_str()); BusyMs > 0)
 		{

@@ -85,6 +85,11 @@ TEST(ScriptParser, WindowCommandsKeepTheirArgumentsAsWritten)
 	EXPECT_NE(ErrorOf("click"), "");
 	EXPECT_NE(ErrorOf("type   # nothing"), "");
 	EXPECT_NE(ErrorOf("screenshot"), "");
+	const FScriptCommand Box = ParseOk("screenshot-box \"out/refusal box.png\" # the last box");
+	EXPECT_EQ(Box.Verb, EScriptVerb::Window);
+	EXPECT_EQ(Box.Name, "screenshot-box");
+	EXPECT_EQ(Box.Arguments, "\"out/refusal box.png\"");
+	EXPECT_EQ(ErrorOf("screenshot-box"), "screenshot-box needs an argument");
 }
 
 TEST(ScriptParser, EditSplitsAssignmentsWithQuotedValues)

@@ -71,12 +71,13 @@ bool ParseSeconds(const std::string& Text, double& Out)
 
 bool IsWindowVerb(const std::string& Word)
 {
-	return Word == "open-tab" || Word == "close-tab" || Word == "click" || Word == "type" || Word == "show" || Word == "screenshot";
+	return Word == "open-tab" || Word == "close-tab" || Word == "click" || Word == "type" || Word == "show" || Word == "screenshot" ||
+		   Word == "screenshot-box";
 }
 
 bool WindowVerbNeedsArguments(const std::string& Word)
 {
-	return Word == "click" || Word == "type" || Word == "screenshot";
+	return Word == "click" || Word == "type" || Word == "screenshot" || Word == "screenshot-box";
 }
 
 // The text after the first word of a comment-free, trimmed line.

@@ -13,7 +13,7 @@ enum class EScriptVerb
 {
 	None, // blank line or comment
 	Answer,
-	Window, // open-tab, close-tab, click, type, show, screenshot: handled by the window layer
+	Window, // open-tab, close-tab, click, type, show, screenshot, screenshot-box: handled by the window layer
 	Tick,
 	WaitIdle,
 	SaveAll,

@@ -19,9 +19,9 @@ float SrgbToLinear(int Byte)
 	const float C = Byte / 255.0f;
 	return C <= 0.04045f ? C / 12.92f : std::pow((C + 0.055f) / 1.055f, 2.4f);
 }
-
-FLinearColor FromSrgb(int R, int G, int B, float A = 1.0f) { return FLinearColor(SrgbToLinear(R), SrgbToLinear(G), SrgbToLinear(B), A); }
 } // namespace
+
+FLinearColor FromSrgb(int R, int G, int B, float A) { return FLinearColor(SrgbToLinear(R), SrgbToLinear(G), SrgbToLinear(B), A); }
 
 namespace Look
 {

@@ -38,6 +38,8 @@ constexpr float TabStripHeight = 28.0f;
 } // namespace Look
 
 FRgba ToRgba(const FLinearColor& Colour);
+// The linear colour of sRGB bytes, as colours picked on screen are given; ToRgba gives the bytes back.
+FLinearColor FromSrgb(int R, int G, int B, float A = 1.0f);
 FRect ToRect(const FSlateRect& Rect);
 // Component-wise product, as tints combine.
 FLinearColor Multiply(const FLinearColor& A, const FLinearColor& B);
