@@ -151,6 +151,20 @@ run_editor 2c-watch-an-upload "$DEMO/WorkshopMap" "$MACHINE"
 mv "$DEMO/client.json.saved" "$MACHINE/steam/client.json"
 expect_line 2c-watch-an-upload "MessageBox [Drovik Workshop] Successfully submited to the workshop!"
 
+# --- 2d. A refusal before Steam: a title of 129 bytes ("a" and 64 times "é") is not sent. ---
+LONG_TITLE="a$(printf 'é%.0s' $(seq 64))"
+cat >"$DEMO/2d-refused-title.txt" <<EOF
+# Sync a title Steam would refuse: nothing is sent, one box says why
+open-tab
+edit /Game/CustomMaps/UGC2000000001/definition.definition MapLabel="$LONG_TITLE"
+click Sync Metadata
+screenshot-box $SHOTS/refusal-box.png
+quit
+EOF
+run_editor 2d-refused-title "$DEMO/WorkshopMap" "$MACHINE"
+expect_line 2d-refused-title "129 bytes"
+expect_file 2d-refused-title "$SHOTS/refusal-box.png"
+
 # --- 3. A Quarn mod created from scratch, on a computer where Steam is not running. ---
 install_project QuarnMod "$DEMO/QuarnNew"
 rm -rf "$DEMO/QuarnNew/Content/CustomMaps/QRN_Harbour"
