@@ -9,6 +9,9 @@ const TCHAR* const CustomMapsFolder = TEXT("CustomMaps");
 const TCHAR* const WorkshopFolderPrefix = TEXT("UGC");
 const TCHAR* const ModFolderPrefix = TEXT("QRN_");
 const TCHAR* const CookMarkerFileName = TEXT("WorkshopCook.txt");
+const TCHAR* const WorkshopClientPakName = TEXT("WindowsNoEditor.pak");
+const TCHAR* const WorkshopServerPakName = TEXT("LinuxServer.pak");
+const TCHAR* const WorkshopMetadataName = TEXT("metadata.json");
 const TCHAR* const DefinitionAssetName = TEXT("definition");
 
 FString MakeWorkshopFolderName(uint64 ItemId)

@@ -20,6 +20,10 @@ extern const TCHAR* const WorkshopFolderPrefix;
 extern const TCHAR* const ModFolderPrefix;
 // In the project's Saved folder: which client build the cook that runs next is for.
 extern const TCHAR* const CookMarkerFileName;
+// The files of the Workshop content folder, which holds nothing else: the two paks and metadata.json.
+extern const TCHAR* const WorkshopClientPakName;
+extern const TCHAR* const WorkshopServerPakName;
+extern const TCHAR* const WorkshopMetadataName;
 // Every map folder's definition asset, and so its package's short name.
 extern const TCHAR* const DefinitionAssetName;
 

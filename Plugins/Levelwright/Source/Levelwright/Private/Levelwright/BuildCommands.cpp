@@ -12,9 +12,6 @@ const TCHAR* const WindowsCookPlatform = TEXT("WindowsNoEditor");
 const TCHAR* const AndroidCookPlatform = TEXT("Android_ASTC");
 const TCHAR* const LinuxServerCookPlatform = TEXT("LinuxServer");
 const TCHAR* const WorkshopMetadataText = TEXT("{ test: 1 }");
-const TCHAR* const WorkshopClientPakName = TEXT("WindowsNoEditor.pak");
-const TCHAR* const WorkshopServerPakName = TEXT("LinuxServer.pak");
-const TCHAR* const WorkshopMetadataName = TEXT("metadata.json");
 
 FString MakeToolPath(const FString& EngineDir, const TCHAR* ExecutableName)
 {

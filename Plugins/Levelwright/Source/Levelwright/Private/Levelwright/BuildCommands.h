@@ -15,10 +15,6 @@ constexpr int64 MaxAndroidPakSize = 100000000;
 
 // The Workshop content folder's metadata.json: a fixed text, whatever the definition holds.
 extern const TCHAR* const WorkshopMetadataText;
-// The files of the Workshop content folder, which holds nothing else: the two paks and metadata.json.
-extern const TCHAR* const WorkshopClientPakName;
-extern const TCHAR* const WorkshopServerPakName;
-extern const TCHAR* const WorkshopMetadataName;
 
 // A tool of the engine: <EngineDir>/Binaries/Win64/<ExecutableName>. The process launcher quotes it.
 FString MakeToolPath(const FString& EngineDir, const TCHAR* ExecutableName);

@@ -4,6 +4,7 @@
 #include "Levelwright/LevelwrightModule.h"
 
 #include "Async/Async.h"
+#include "Common/CustomMapNames.h"
 #include "Common/LevelwrightLog.h"
 #include "CoreGlobals.h"
 #include "Levelwright/BuildCommands.h"
@@ -37,8 +38,8 @@ void FLevelwrightModule::RunSubmitJob(const FSubmitJob& Job)
 	MakeOutputDirectory(Job.ContentDir);
 
 	// Both packs run, so the log shows every failing platform at once.
-	const bool bWindowsPakSucceed = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopClientPakName), nullptr, &Progress);
-	const bool bLinuxPakSuccedd = BuildPak(Job.MapFolderName, LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopServerPakName), nullptr, &Progress);
+	const bool bWindowsPakSucceed = BuildPak(Job.MapFolderName, LevelwrightBuild::WindowsCookPlatform, FPaths::Combine(Job.ContentDir, CustomMapNames::WorkshopClientPakName), nullptr, &Progress);
+	const bool bLinuxPakSuccedd = BuildPak(Job.MapFolderName, LevelwrightBuild::LinuxServerCookPlatform, FPaths::Combine(Job.ContentDir, CustomMapNames::WorkshopServerPakName), nullptr, &Progress);
 	if (Progress.IsCancelRequested())
 	{
 		EndJob(Progress, false, FString());
@@ -52,7 +53,7 @@ void FLevelwrightModule::RunSubmitJob(const FSubmitJob& Job)
 		return;
 	}
 
-	FFileHelper::SaveStringToFile(LevelwrightBuild::WorkshopMetadataText, *FPaths::Combine(Job.ContentDir, LevelwrightBuild::WorkshopMetadataName));
+	FFileHelper::SaveStringToFile(LevelwrightBuild::WorkshopMetadataText, *FPaths::Combine(Job.ContentDir, CustomMapNames::WorkshopMetadataName));
 
 	// Steam's requests and call results belong to the thread that pumps its callbacks. The module is
 	// looked up there afresh: the editor may have shut it down meanwhile.

@@ -1,7 +1,7 @@
 #include "UGCInterface/PublishCheckTexts.h"
 
+#include "Common/CustomMapNames.h"
 #include "Containers/StringConv.h"
-#include "Levelwright/BuildCommands.h"
 #include "UGCInterface/WorkshopConstants.h"
 #include "UGCInterface/WorkshopResultTexts.h"
 
@@ -126,13 +126,13 @@ void CheckPak(const FString& ContentDir, const TArray<FContentEntry>& Entries, c
 
 void CheckContentFolder(const FString& ContentDir, const TArray<FContentEntry>& Entries, TArray<FString>& OutProblems)
 {
-	CheckPak(ContentDir, Entries, LevelwrightBuild::WorkshopClientPakName, OutProblems);
-	CheckPak(ContentDir, Entries, LevelwrightBuild::WorkshopServerPakName, OutProblems);
+	CheckPak(ContentDir, Entries, CustomMapNames::WorkshopClientPakName, OutProblems);
+	CheckPak(ContentDir, Entries, CustomMapNames::WorkshopServerPakName, OutProblems);
 	for (const FContentEntry& Entry : Entries)
 	{
-		const bool bWrittenBySubmission = Entry.Name == LevelwrightBuild::WorkshopClientPakName ||
-										  Entry.Name == LevelwrightBuild::WorkshopServerPakName ||
-										  Entry.Name == LevelwrightBuild::WorkshopMetadataName;
+		const bool bWrittenBySubmission = Entry.Name == CustomMapNames::WorkshopClientPakName ||
+										  Entry.Name == CustomMapNames::WorkshopServerPakName ||
+										  Entry.Name == CustomMapNames::WorkshopMetadataName;
 		if (!bWrittenBySubmission)
 		{
 			OutProblems.Add(FString::Printf(TEXT("%s in the content folder %s is left from an earlier build and would be uploaded with the "
