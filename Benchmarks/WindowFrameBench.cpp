@@ -17,18 +17,14 @@ namespace
 const double FrameSeconds = 1.0 / 60;
 const double GoalSeconds = 5e-6;
 
-struct FWorld
+struct FWorld : LevelwrightTest::FTestWorld
 {
-	LevelwrightTest::FTempDir Temp;
-	LevelwrightTest::FTestMachine Machine{Temp.Path() / "machine"};
-	LevelwrightTest::FTestProject Project{Temp.Path() / "Project"};
-	LevelwrightTest::FTestEngine Engine{Temp.Path()};
 	TSharedPtr<SDrovikWorkshopWindow> Window;
 	std::vector<TSharedRef<SWorkshopTab>> Headers;
 
 	FWorld()
 	{
-		Engine.Start(Project);
+		Start();
 		// A Workshop map with its item: the window shows its "Map Details" page.
 		fs::create_directories(Project.Dir() / "Content" / "CustomMaps" / "UGC2000000001");
 		FModuleManager::Get().LoadModuleChecked(TEXT("Levelwright"));

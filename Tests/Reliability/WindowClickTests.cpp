@@ -67,22 +67,21 @@ TEST_F(FWindowClickTest, ClicksOnSubmitWhileAStageRunsAreRefusedWithTheBusyLine)
 TEST_F(FWindowClickTest, TheEditorsSecondClickFindsTheThrobberInsteadOfTheButton)
 {
 	WriteSampleWorkshopMap(SampleItem);
-	const FProcessResult Result = RunEditorScript(Engine, Project, Machine,
-											   "open-tab\nclick Testing(Steam)\nclick Stage\nclick Stage\nwait-idle 300\n");
+	const FProcessResult Result = RunEditorScript(*this, "open-tab\nclick Testing(Steam)\nclick Stage\nclick Stage\nwait-idle 300\n");
 	EXPECT_EQ(Result.LinesWith("LevelwrightLog: Cook command: ").size(), 1u) << Result.Output;
 	EXPECT_EQ(Result.LinesWith("Script: Error: ").size(), 1u) << Result.Output;
 	EXPECT_TRUE(Result.Has("Stage")) << Result.Output;
-	EXPECT_TRUE(std::filesystem::exists(Machine.GameDir() / "Drovik" / "Content" / "Paks" / "pakchunk_workshop_stage.pak"));
+	EXPECT_TRUE(std::filesystem::exists(StagedPak()));
 }
 
 TEST_F(FWindowClickTest, AnEditorClosedWhileAStageRunsFinishesTheJobFirst)
 {
 	WriteSampleWorkshopMap(SampleItem);
-	const FProcessResult Result = RunEditorScript(Engine, Project, Machine, "open-tab\nclick Testing(Steam)\nclick Stage\n");
+	const FProcessResult Result = RunEditorScript(*this, "open-tab\nclick Testing(Steam)\nclick Stage\n");
 	EXPECT_EQ(Result.ExitCode, 0) << Result.Output;
 	EXPECT_FALSE(Result.Has("Sanitizer")) << Result.Output;
 	// The stage either finished whole or never replaced anything: no half-written pak.
-	const std::filesystem::path Staged = Machine.GameDir() / "Drovik" / "Content" / "Paks" / "pakchunk_workshop_stage.pak";
+	const std::filesystem::path Staged = StagedPak();
 	std::vector<std::string> PaksFolder = ListFilesBelow(Staged.parent_path());
 	std::erase(PaksFolder, ".gitkeep");
 	EXPECT_EQ(PaksFolder, std::vector<std::string>{"pakchunk_workshop_stage.pak"});
