@@ -25,12 +25,8 @@ constexpr int PropsPerGroup = 10;
 constexpr int DecalCount = 8;
 const std::string MapFolder = "/Game/CustomMaps/UGC2000000001";
 
-struct FWorld
+struct FWorld : LevelwrightTest::FTestWorld
 {
-	LevelwrightTest::FTempDir Temp;
-	LevelwrightTest::FTestMachine Machine{Temp.Path() / "machine"};
-	LevelwrightTest::FTestProject Project{Temp.Path() / "Project"};
-	LevelwrightTest::FTestEngine Engine{Temp.Path()};
 	int Edits = 0;
 
 	// The map references every prop through the group packages, as a level references its actors'
@@ -56,7 +52,7 @@ struct FWorld
 		Project.WritePackage(MapFolder + "/Arena", R"({"Class": "World", "References": [)" + Groups + "]}", true);
 		Project.WriteDefinition("UGC2000000001", R"({"Id": "UGC2000000001", "MapLabel": "Arena", "Version": 1, "Map": ")" + MapFolder +
 													 R"(/Arena.Arena", "QuestMap": "", "bCreatedByPlugin": true})");
-		Engine.Start(Project);
+		Start();
 		FModuleManager::Get().LoadModuleChecked(TEXT("Levelwright"));
 	}
 

@@ -20,16 +20,11 @@ namespace
 {
 const int FileCounts[] = {1000, 10000, 100000};
 
-struct FWorld
+struct FWorld : LevelwrightTest::FTestWorld
 {
-	LevelwrightTest::FTempDir Temp;
-	LevelwrightTest::FTestMachine Machine{Temp.Path() / "machine"};
-	LevelwrightTest::FTestProject Project{Temp.Path() / "Project"};
-	LevelwrightTest::FTestEngine Engine{Temp.Path()};
-
 	FWorld()
 	{
-		Engine.Start(Project);
+		Start();
 		for (const int Count : FileCounts)
 		{
 			WriteCookedTree(CookedHostDir(Count), Count);

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "BenchSupport.h"
-#include "TestEnvironment.h"
+#include "TestFiles.h"
 
 namespace fs = std::filesystem;
 using namespace LevelwrightBench;

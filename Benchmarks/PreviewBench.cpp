@@ -42,11 +42,8 @@ TArray<uint8> MakePixels()
 	return Bgra;
 }
 
-struct FWorld
+struct FWorld : LevelwrightTest::FTestWorld
 {
-	LevelwrightTest::FTempDir Temp;
-	LevelwrightTest::FTestProject Project{Temp.Path() / "Project"};
-	LevelwrightTest::FTestEngine Engine{Temp.Path()};
 	fs::path PluginOut = Temp.Path() / "plugin.png";
 	fs::path DirectOut = Temp.Path() / "direct.png";
 	UTexture2D* Texture = nullptr;
@@ -54,7 +51,7 @@ struct FWorld
 
 	FWorld()
 	{
-		Engine.Start(Project);
+		Start();
 		Texture = Standin::Textures::CreateTexture(GetTransientPackage(), FName(TEXT("Preview")), Side, Side, MakePixels());
 		if (!Texture || !Texture->Source.GetMipData(Pixels, 0))
 		{

@@ -30,19 +30,14 @@ std::map<pid_t, double> GRunningChildren;
 double GChildSeconds = 0;
 int GChildrenReaped = 0;
 
-struct FWorld
+struct FWorld : LevelwrightTest::FTestWorld
 {
-	LevelwrightTest::FTempDir Temp;
-	LevelwrightTest::FTestMachine Machine{Temp.Path() / "machine"};
-	LevelwrightTest::FTestProject Project{Temp.Path() / "Project"};
-	LevelwrightTest::FTestEngine Engine{Temp.Path()};
-
 	FWorld()
 	{
 		const fs::path Sample = LevelwrightTest::SourceDir() / "Samples" / "WorkshopMap";
 		fs::copy(Sample / "Content", Project.Dir() / "Content", fs::copy_options::recursive);
 		fs::copy(Sample / "Config", Project.Dir() / "Config", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-		Engine.Start(Project);
+		Start();
 		FModuleManager::Get().LoadModuleChecked(TEXT("Levelwright"));
 	}
 

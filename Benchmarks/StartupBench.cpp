@@ -21,16 +21,11 @@ const char* LibraryPattern = R"([a-zA-Z]:\\\\(?![<>:"/\\|?*])((?![<>:"/\\|?*]).)
 const int MapFolderCount = 1000;
 const size_t LibraryFileSize = 1 << 20;
 
-struct FWorld
+struct FWorld : LevelwrightTest::FTestWorld
 {
-	LevelwrightTest::FTempDir Temp;
-	LevelwrightTest::FTestMachine Machine{Temp.Path() / "machine"};
-	LevelwrightTest::FTestProject Project{Temp.Path() / "Project"};
-	LevelwrightTest::FTestEngine Engine{Temp.Path()};
-
 	FWorld()
 	{
-		Engine.Start(Project);
+		Start();
 		Machine.SetClient("running", "false");
 		for (int Index = 0; Index < MapFolderCount; ++Index)
 		{

@@ -20,18 +20,14 @@ namespace
 const double FrameSeconds = 1.0 / 60;
 const double GoalSeconds = 5e-6;
 
-struct FWorld
+struct FWorld : LevelwrightTest::FTestWorld
 {
-	LevelwrightTest::FTempDir Temp;
-	LevelwrightTest::FTestMachine Machine{Temp.Path() / "machine"};
-	LevelwrightTest::FTestProject Project{Temp.Path() / "Project"};
-	LevelwrightTest::FTestEngine Engine{Temp.Path()};
 	TSharedPtr<SDrovikWorkshopWindow> Window;
 	std::vector<TSharedRef<SWorkshopTab>> Headers;
 
 	FWorld()
 	{
-		Engine.Start(Project);
+		Start();
 		// A Workshop map with its item: the window shows its "Map Details" page.
 		Project.WritePackage("/Game/CustomMaps/UGC2000000001/Arena", R"({"Class": "World"})", true);
 		Project.WriteDefinition("UGC2000000001", R"({"Id": "UGC2000000001", "MapLabel": "Arena", "Map": "/Game/CustomMaps/UGC2000000001/Arena.Arena"})");

@@ -7,10 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include <unistd.h>
-
 #include "CoreMinimal.h"
 #include "Standin/Engine.h"
+#include "TestFiles.h"
 #include "UObject/Object.h"
 #include "UObject/UObjectGlobals.h"
 
@@ -24,12 +23,13 @@ void WriteBytes(const fs::path& File, const char* Data, size_t Size)
 	std::ofstream(File, std::ios::binary | std::ios::trunc).write(Data, static_cast<std::streamsize>(Size));
 }
 
-// A project in a temporary folder, made the engine's project once per process.
+// A project in a temporary folder (removed when the process ends), made the engine's project once per
+// process.
 const fs::path& ContentFolder()
 {
+	static const LevelwrightTest::FTempDir Temp;
 	static const fs::path Content = [] {
-		const fs::path Root = fs::temp_directory_path() / ("levelwright-fuzz-packages-" + std::to_string(::getpid()));
-		fs::remove_all(Root);
+		const fs::path& Root = Temp.Path();
 		const std::string Project = "{ \"FileVersion\": 3 }";
 		WriteBytes(Root / "Drovik.uproject", Project.data(), Project.size());
 		const std::string Map = R"({"Class": "World", "Properties": {}, "References": ["/Game/Fuzz/Shared/Crate"]})";
@@ -40,7 +40,6 @@ const fs::path& ContentFolder()
 		Settings.BinariesDir = Root;
 		Settings.ProjectFile = Root / "Drovik.uproject";
 		Standin::Engine::Initialize(Settings);
-		std::atexit([] { fs::remove_all(fs::temp_directory_path() / ("levelwright-fuzz-packages-" + std::to_string(::getpid()))); });
 		return Root / "Content";
 	}();
 	return Content;

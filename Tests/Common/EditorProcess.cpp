@@ -194,14 +194,13 @@ fs::path EditorProgram(const FTestEngine& Engine)
 	return Engine.BinariesDir() / "UE4Editor.exe";
 }
 
-FProcessResult RunEditorScript(const FTestEngine& Engine, const FTestProject& Project, const FTestMachine& Machine,
-							   const std::string& Script, const std::vector<std::string>& ExtraArguments)
+FProcessResult RunEditorScript(const FTestWorld& World, const std::string& Script, const std::vector<std::string>& ExtraArguments)
 {
-	const fs::path StartFolder = Project.Dir().parent_path();
+	const fs::path StartFolder = World.Project.Dir().parent_path();
 	WriteFile(StartFolder / "script.txt", Script);
-	std::vector<std::string> Arguments{Project.File().string(), "-script=script.txt", "-machine=" + Machine.Path().string()};
+	std::vector<std::string> Arguments{World.Project.File().string(), "-script=script.txt", "-machine=" + World.Machine.Path().string()};
 	Arguments.insert(Arguments.end(), ExtraArguments.begin(), ExtraArguments.end());
-	return RunProcess(EditorProgram(Engine), Arguments, StartFolder);
+	return RunProcess(EditorProgram(World.Engine), Arguments, StartFolder);
 }
 
 FProcessResult RunCook(const FTestEngine& Engine, const FTestProject& Project, const std::vector<std::string>& Switches)

@@ -1,5 +1,5 @@
 // Running the built stand-in tools (UE4Editor.exe, UnrealPak.exe) as child processes of a test,
-// through a test's own engine folder (FTestEngine), with their output and exit code captured.
+// through a test world's own engine folder (FTestEngine), with their output and exit code captured.
 #pragma once
 
 #include <chrono>
@@ -58,10 +58,9 @@ FProcessResult RunProcess(const std::filesystem::path& Program, const std::vecto
 // UE4Editor.exe of the test's engine folder.
 std::filesystem::path EditorProgram(const FTestEngine& Engine);
 
-// Runs "UE4Editor.exe <project> -script=<file> -machine=<machine> <extra>" from the project's
-// parent folder, the script written to <parent>/script.txt first.
-FProcessResult RunEditorScript(const FTestEngine& Engine, const FTestProject& Project, const FTestMachine& Machine,
-							   const std::string& Script, const std::vector<std::string>& ExtraArguments = {});
+// Runs "UE4Editor.exe <project> -script=<file> -machine=<machine> <extra>" on the world from the
+// project's parent folder, the script written to <parent>/script.txt first.
+FProcessResult RunEditorScript(const FTestWorld& World, const std::string& Script, const std::vector<std::string>& ExtraArguments = {});
 
 // Runs "UE4Editor.exe <project> -run=cook <switches>" from the project's parent folder.
 FProcessResult RunCook(const FTestEngine& Engine, const FTestProject& Project, const std::vector<std::string>& Switches);

@@ -16,7 +16,7 @@ namespace LevelwrightTest
 void FPluginTest::SetUp()
 {
 	Standin::Log::KeepLines(true);
-	Engine.Start(Project);
+	Start();
 }
 
 void FPluginTest::TearDown()
@@ -83,6 +83,16 @@ bool FPluginTest::LogHas(const std::string& Text) const
 std::vector<std::string> FPluginTest::LogLines() const
 {
 	return Standin::Log::GetLines();
+}
+
+int FPluginTest::CountLines(const std::string& Text) const
+{
+	int Count = 0;
+	for (const std::string& Line : LogLines())
+	{
+		Count += Line.find(Text) != std::string::npos ? 1 : 0;
+	}
+	return Count;
 }
 
 std::vector<Standin::Dialogs::FShownDialog> FPluginTest::Boxes() const

@@ -1,8 +1,9 @@
-// The in-process fixture of the plugin's tests: a fresh stand-in machine (a copy of Samples/machine),
-// a project "Drovik.uproject" with the plugin installed, and a private engine folder that is the
-// working folder; the Levelwright module is started on demand and shut down at the end.
+// The in-process fixture of the plugin's tests: the test world (a fresh stand-in machine, a project
+// with the plugin installed and a private engine folder that is the working folder), the engine started
+// on it; the Levelwright module is started on demand and shut down at the end.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,14 +16,9 @@
 
 namespace LevelwrightTest
 {
-class FPluginTest : public ::testing::Test
+class FPluginTest : public ::testing::Test, protected FTestWorld
 {
 protected:
-	FTempDir Temp;
-	FTestMachine Machine{Temp.Path() / "machine"};
-	FTestProject Project{Temp.Path() / "Project"};
-	FTestEngine Engine{Temp.Path()};
-
 	void SetUp() override;
 	void TearDown() override;
 
@@ -40,8 +36,14 @@ protected:
 
 	bool LogHas(const std::string& Text) const;
 	std::vector<std::string> LogLines() const;
+	// Log lines that contain Text.
+	int CountLines(const std::string& Text) const;
 	std::vector<Standin::Dialogs::FShownDialog> Boxes() const;
 	bool BoxShown(const std::string& Caption, const std::string& Text) const;
+
+	std::filesystem::path SavedDir() const { return Project.Dir() / "Saved"; }
+	// The simulated Workshop's folder of an item.
+	std::filesystem::path ItemDir(unsigned long long Id) const { return Machine.WorkshopItemDir(Id); }
 
 	// The Workshop map folder UGC<ItemId>: a map Arena referencing a crate and a preview texture in its
 	// folder and a rock outside it (/Game/Shared/Rock), and a definition linking the map and the preview.

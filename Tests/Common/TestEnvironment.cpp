@@ -1,11 +1,7 @@
 #include "TestEnvironment.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "Standin/Engine.h"
 #include "Standin/Machine.h"
@@ -14,60 +10,6 @@ namespace fs = std::filesystem;
 
 namespace LevelwrightTest
 {
-fs::path SourceDir()
-{
-	return LEVELWRIGHT_SOURCE_DIR;
-}
-
-fs::path BuiltBinariesDir()
-{
-	return LEVELWRIGHT_BINARIES_DIR;
-}
-
-const char* const SteamDllInEngine = "Binaries/ThirdParty/Steamworks/Steamv139/Win64/steam_api64.dll";
-
-fs::path BuiltSteamDll()
-{
-	// The build's engine folder: Engine/Binaries/Win64 up two.
-	return BuiltBinariesDir().parent_path().parent_path() / SteamDllInEngine;
-}
-
-FTempDir::FTempDir()
-{
-	std::string Pattern = (fs::temp_directory_path() / "levelwright-test-XXXXXX").string();
-	if (!::mkdtemp(Pattern.data()))
-	{
-		throw std::runtime_error("cannot create a temporary folder");
-	}
-	Root = Pattern;
-}
-
-FTempDir::~FTempDir()
-{
-	std::error_code Error;
-	// Tests may leave read-only folders behind on purpose: make them writable first.
-	for (auto It = fs::recursive_directory_iterator(Root, Error); !Error && It != fs::recursive_directory_iterator(); It.increment(Error))
-	{
-		fs::permissions(It->path(), fs::perms::owner_all, fs::perm_options::add, Error);
-	}
-	fs::remove_all(Root, Error);
-}
-
-void WriteFile(const fs::path& Path, const std::string& Bytes)
-{
-	fs::create_directories(Path.parent_path());
-	std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
-	Out << Bytes;
-}
-
-std::string ReadFile(const fs::path& Path)
-{
-	std::ifstream In(Path, std::ios::binary);
-	std::ostringstream Text;
-	Text << In.rdbuf();
-	return Text.str();
-}
-
 FTestMachine::FTestMachine(const fs::path& InRoot) : Root(InRoot)
 {
 	fs::create_directories(Root);
@@ -129,6 +71,11 @@ fs::path FTestProject::ContentPath(const std::string& PackageName, const std::st
 void FTestProject::WritePackage(const std::string& PackageName, const std::string& Json, bool bMap) const
 {
 	WriteFile(ContentPath(PackageName, bMap ? ".umap" : ".uasset"), Json);
+}
+
+void FTestProject::RemovePlugin() const
+{
+	fs::remove(Root / "Plugins" / "Levelwright");
 }
 
 void FTestProject::WriteDefinition(const std::string& FolderName, const std::string& PropertiesJson) const

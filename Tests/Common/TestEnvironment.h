@@ -1,32 +1,15 @@
-// Temporary worlds for tests: a stand-in machine, a Drovik project and a private engine folder, each
-// in a fresh temporary folder removed at the end of the test.
+// The test world: a temporary folder holding a stand-in machine, a Drovik project with the plugin
+// installed and a private engine folder, removed at the end of the test; the engine starts on it in
+// this process, or the editor runs on it as a child process (EditorProcess.h).
 #pragma once
 
 #include <filesystem>
 #include <string>
 
+#include "TestFiles.h"
+
 namespace LevelwrightTest
 {
-std::filesystem::path SourceDir();
-std::filesystem::path BuiltBinariesDir();
-
-// A fresh, empty temporary folder, removed (with everything in it) on destruction.
-class FTempDir
-{
-public:
-	FTempDir();
-	~FTempDir();
-	FTempDir(const FTempDir&) = delete;
-	FTempDir& operator=(const FTempDir&) = delete;
-	const std::filesystem::path& Path() const { return Root; }
-
-private:
-	std::filesystem::path Root;
-};
-
-void WriteFile(const std::filesystem::path& Path, const std::string& Bytes);
-std::string ReadFile(const std::filesystem::path& Path);
-
 // A copy of Samples/machine (Steam running, the game installed on D:, Workshop item 2000000001),
 // made the process's stand-in machine.
 class FTestMachine
@@ -39,6 +22,11 @@ public:
 	// Rewrites steam/client.json with one key changed, e.g. SetClient("running", "false").
 	void SetClient(const std::string& Key, const std::string& JsonValue);
 	std::filesystem::path GameDir() const;
+	// The game's Paks folder, where a stage job puts its pak.
+	std::filesystem::path PaksDir() const { return GameDir() / "Drovik" / "Content" / "Paks"; }
+	// The simulated Workshop's folder of the game's items, and of one item.
+	std::filesystem::path WorkshopDir() const { return Root / "steam" / "workshop" / "731904"; }
+	std::filesystem::path WorkshopItemDir(unsigned long long Id) const { return WorkshopDir() / std::to_string(Id); }
 
 private:
 	std::filesystem::path Root;
@@ -57,14 +45,12 @@ public:
 	// A definition package with the given JSON properties (the object is "definition").
 	void WriteDefinition(const std::string& FolderName, const std::string& PropertiesJson) const;
 	std::filesystem::path ContentPath(const std::string& PackageName, const std::string& Extension) const;
+	// Takes the plugin out again, for tests of the editor or the cook themselves.
+	void RemovePlugin() const;
 
 private:
 	std::filesystem::path Root;
 };
-
-// Where an engine folder holds Steam's DLL, and the one the build staged in its engine folder.
-extern const char* const SteamDllInEngine;
-std::filesystem::path BuiltSteamDll();
 
 // Engine/Binaries/Win64 with links to the built UE4Editor.exe and UnrealPak.exe, so each test has a
 // working folder (and ./steam_appid.txt) of its own, and Steam's DLL where the engine stages it.
@@ -81,5 +67,18 @@ public:
 
 private:
 	std::filesystem::path Binaries;
+};
+
+// One test's world, in a fresh temporary folder: the stand-in machine in machine/ (made the process's
+// machine), the project in Project/ and the engine in Engine/. Fixtures and benchmarks derive from it.
+struct FTestWorld
+{
+	FTempDir Temp;
+	FTestMachine Machine{Temp.Path() / "machine"};
+	FTestProject Project{Temp.Path() / "Project"};
+	FTestEngine Engine{Temp.Path()};
+
+	// Starts the stand-in engine on the project in this process (FTestEngine::Start).
+	void Start() const { Engine.Start(Project); }
 };
 } // namespace LevelwrightTest

@@ -22,7 +22,7 @@ const std::string Leftover = "left by an earlier cook";
 class FCleanCookScenarioTest : public FPipelineTest
 {
 protected:
-	FProcessResult Run(const std::string& Script) const { return RunEditorScript(Engine, Project, Machine, Script); }
+	FProcessResult Run(const std::string& Script) const { return RunEditorScript(*this, Script); }
 
 	std::string CookLog() const { return ReadFile(SavedDir() / "Logs" / "Drovik-cook.log"); }
 
@@ -43,7 +43,7 @@ TEST_F(FCleanCookScenarioTest, AStagedPakHoldsNothingAnEarlierCookLeft)
 	const FProcessResult Result = Run("open-tab\nclick Testing(Steam)\nclick Stage\nwait-idle\nquit\n");
 
 	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
-	const FPakListing Staged = ListPak(Machine.GameDir() / "Drovik" / "Content" / "Paks" / "pakchunk_workshop_stage.pak");
+	const FPakListing Staged = ListPak(Machine.PaksDir() / "pakchunk_workshop_stage.pak");
 	ASSERT_EQ(Staged.ExitCode, 0);
 	EXPECT_THAT(Staged.Names, Contains("Arena.umap"));
 	EXPECT_THAT(Staged.Names, Not(Contains("Old/Gone.uasset")));

@@ -8,20 +8,6 @@ namespace fs = std::filesystem;
 
 namespace LevelwrightTest
 {
-std::map<std::string, std::string> ReadTree(const fs::path& Folder)
-{
-	std::map<std::string, std::string> Files;
-	std::error_code Error;
-	for (fs::recursive_directory_iterator It(Folder, Error), End; !Error && It != End; It.increment(Error))
-	{
-		if (It->is_regular_file())
-		{
-			Files[fs::relative(It->path(), Folder).generic_string()] = ReadFile(It->path());
-		}
-	}
-	return Files;
-}
-
 std::vector<std::string> Names(const std::map<std::string, std::string>& Files)
 {
 	std::vector<std::string> Result;
@@ -32,24 +18,9 @@ std::vector<std::string> Names(const std::map<std::string, std::string>& Files)
 	return Result;
 }
 
-std::vector<std::string> FoldersBelow(const fs::path& Folder)
-{
-	std::vector<std::string> Result;
-	std::error_code Error;
-	for (fs::recursive_directory_iterator It(Folder, Error), End; !Error && It != End; It.increment(Error))
-	{
-		if (It->is_directory())
-		{
-			Result.push_back(fs::relative(It->path(), Folder).generic_string());
-		}
-	}
-	std::sort(Result.begin(), Result.end());
-	return Result;
-}
-
 void FCookTest::SetUp()
 {
-	fs::remove(Project.Dir() / "Plugins" / "Levelwright");
+	Project.RemovePlugin();
 }
 
 void FCookTest::WriteSmallProject(const std::string& Title)

@@ -1,5 +1,5 @@
-// What the cook tests share: a project without the plugin, cooked by UE4Editor.exe -run=cook as a
-// child process, and its cooked trees read back byte for byte.
+// What the cook tests share: the test world with the plugin taken out of its project, the project
+// cooked by UE4Editor.exe -run=cook as a child process, and its cooked trees read back byte for byte.
 #pragma once
 
 #include <filesystem>
@@ -16,21 +16,12 @@ namespace LevelwrightTest
 {
 inline const std::string PcPlatforms = "-targetplatform=WindowsNoEditor+LinuxServer";
 
-// Every file below Folder with its bytes, by relative path; none for a missing folder.
-std::map<std::string, std::string> ReadTree(const std::filesystem::path& Folder);
 // The names of a tree's files, in order.
 std::vector<std::string> Names(const std::map<std::string, std::string>& Files);
-// Every folder below Folder, relative, in order.
-std::vector<std::string> FoldersBelow(const std::filesystem::path& Folder);
 
-class FCookTest : public ::testing::Test
+class FCookTest : public ::testing::Test, protected FTestWorld
 {
 protected:
-	FTempDir Temp;
-	FTestMachine Machine{Temp.Path() / "machine"};
-	FTestProject Project{Temp.Path() / "Project"};
-	FTestEngine Engine{Temp.Path()};
-
 	// The cook is under test, not the plugin's start-up inside it.
 	void SetUp() override;
 

@@ -58,8 +58,8 @@ TEST_F(FCookTest, CookedBytesDependOnlyOnTheContentAndThePlatform)
 	fs::create_directories(Copy.parent_path());
 	fs::copy(Project.Dir(), Copy, fs::copy_options::recursive);
 	fs::remove_all(Copy / "Saved");
-	FTestProject Moved(Copy);
-	fs::remove(Copy / "Plugins" / "Levelwright");
+	const FTestProject Moved(Copy);
+	Moved.RemovePlugin();
 	ASSERT_EQ(RunCook(Engine, Moved, {PcPlatforms, "-map=/Game/Maps/Arena"}).ExitCode, 0);
 	EXPECT_EQ(ReadTree(Copy / "Saved" / "Cooked"), First);
 

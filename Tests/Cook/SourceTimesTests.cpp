@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "Cook/CookedTree.h"
-#include "TestEnvironment.h"
+#include "TestFiles.h"
 
 namespace fs = std::filesystem;
 using namespace LevelwrightTest;

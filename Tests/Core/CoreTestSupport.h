@@ -1,12 +1,11 @@
-// Small helpers of the Core stand-in's tests: a scratch folder, a stand-in machine in it, raw file
-// bytes, and UTF-8 views of engine strings (so a failing comparison prints readable text).
+// Small helpers of the Core stand-in's tests: a scratch folder with a stand-in machine in it, raw file
+// bytes (the shared test files), and UTF-8 views of engine strings (so a failing comparison prints
+// readable text).
 #pragma once
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -16,6 +15,7 @@
 #include "Containers/UnrealString.h"
 #include "Standin/Machine.h"
 #include "Standin/StringUtf8.h"
+#include "TestFiles.h"
 
 namespace CoreTest
 {
@@ -72,47 +72,25 @@ private:
 class FScratch
 {
 public:
-	FScratch()
-	{
-		std::string Pattern = (std::filesystem::temp_directory_path() / "coretests-XXXXXX").string();
-		if (::mkdtemp(Pattern.data()) == nullptr)
-		{
-			ADD_FAILURE() << "cannot create a scratch folder";
-		}
-		Root = Pattern;
-		std::filesystem::create_directories(Root / "machine" / "drives");
-		Machine.emplace("LEVELWRIGHT_MACHINE", (Root / "machine").string());
-	}
-	~FScratch()
-	{
-		Machine.reset();
-		std::error_code Error;
-		std::filesystem::remove_all(Root, Error);
-	}
-	FScratch(const FScratch&) = delete;
-	FScratch& operator=(const FScratch&) = delete;
-
-	const std::filesystem::path& Path() const { return Root; }
+	const std::filesystem::path& Path() const { return Temp.Path(); }
 	// The host folder behind "<Letter>:/".
-	std::filesystem::path Drive(char Letter) const { return Root / "machine" / "drives" / std::string(1, Letter); }
+	std::filesystem::path Drive(char Letter) const { return Path() / "machine" / "drives" / std::string(1, Letter); }
 
 private:
-	std::filesystem::path Root;
-	std::optional<FScopedEnv> Machine;
+	// Makes the machine's drives folder and names the machine folder.
+	std::string MakeMachine() const
+	{
+		std::filesystem::create_directories(Path() / "machine" / "drives");
+		return (Path() / "machine").string();
+	}
+
+	LevelwrightTest::FTempDir Temp;
+	// Restored before the folder goes.
+	FScopedEnv Machine{"LEVELWRIGHT_MACHINE", MakeMachine()};
 };
 
-inline void WriteBytes(const std::filesystem::path& Path, const std::string& Bytes)
-{
-	std::filesystem::create_directories(Path.parent_path());
-	std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
-	Out << Bytes;
-}
-
-inline std::string ReadBytes(const std::filesystem::path& Path)
-{
-	std::ifstream In(Path, std::ios::binary);
-	return std::string(std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>());
-}
+using LevelwrightTest::ReadFile;
+using LevelwrightTest::WriteFile;
 
 // Check failures print to standard output; death tests read standard error. Call first in a death
 // test's statement.

@@ -96,7 +96,7 @@ TEST(Logging, LinesGoToStandardOutputAndTheProjectLogFile)
 	CoreTest::FScratch Scratch;
 	const std::filesystem::path Binaries = Scratch.Path() / "Engine" / "Binaries" / "Win64";
 	std::filesystem::create_directories(Binaries);
-	CoreTest::WriteBytes(Scratch.Path() / "Drovik" / "Drovik.uproject", "{}");
+	CoreTest::WriteFile(Scratch.Path() / "Drovik" / "Drovik.uproject", "{}");
 	Standin::Engine::Initialize({Binaries, Scratch.Path() / "Drovik" / "Drovik.uproject", false, ""});
 
 	testing::internal::CaptureStdout();
@@ -104,7 +104,7 @@ TEST(Logging, LinesGoToStandardOutputAndTheProjectLogFile)
 	UE_LOG(LogCoreTest, Log, TEXT("second"));
 	EXPECT_EQ(testing::internal::GetCapturedStdout(), "LogCoreTest: Warning: Caf\u00e9 1\nLogCoreTest: second\n");
 	Standin::Log::CloseLogFile();
-	EXPECT_EQ(CoreTest::ReadBytes(Scratch.Path() / "Drovik" / "Saved" / "Logs" / "Drovik.log"),
+	EXPECT_EQ(CoreTest::ReadFile(Scratch.Path() / "Drovik" / "Saved" / "Logs" / "Drovik.log"),
 			  "LogCoreTest: Warning: Caf\xC3\xA9 1\r\nLogCoreTest: second\r\n");
 }
 

@@ -4,9 +4,9 @@
 #include "Misc/FileHelper.h"
 
 using CoreTest::Hex;
-using CoreTest::ReadBytes;
+using CoreTest::ReadFile;
 using CoreTest::Utf8;
-using CoreTest::WriteBytes;
+using CoreTest::WriteFile;
 
 namespace
 {
@@ -20,13 +20,13 @@ protected:
 	{
 		const FString Path = FString(TEXT("X:/Out/")) + Standin::FromUtf8(Name);
 		EXPECT_TRUE(FFileHelper::SaveStringToFile(Text, *Path));
-		return ReadBytes(Scratch.Drive('x') / "Out" / Name);
+		return ReadFile(Scratch.Drive('x') / "Out" / Name);
 	}
 
 	// Writes Bytes to a file and loads it as a string.
 	std::string Loaded(const std::string& Bytes)
 	{
-		WriteBytes(Scratch.Drive('x') / "In" / "in.txt", Bytes);
+		WriteFile(Scratch.Drive('x') / "In" / "in.txt", Bytes);
 		FString Result(TEXT("stale"));
 		EXPECT_TRUE(FFileHelper::LoadFileToString(Result, TEXT("X:\\In\\in.txt")));
 		return Utf8(Result);
@@ -58,7 +58,7 @@ TEST_F(FileHelperTest, TheEncodingIsDecidedOnTheTextBeforeAnEmbeddedNul)
 
 TEST_F(FileHelperTest, EmptyStringGivesAnEmptyFileEvenOverAnOldOne)
 {
-	WriteBytes(Scratch.Drive('x') / "Out" / "old.txt", "previous contents");
+	WriteFile(Scratch.Drive('x') / "Out" / "old.txt", "previous contents");
 	EXPECT_EQ(SavedBytes(FString(), "old.txt"), "");
 	EXPECT_TRUE(std::filesystem::exists(Scratch.Drive('x') / "Out" / "old.txt"));
 	EXPECT_EQ(std::filesystem::file_size(Scratch.Drive('x') / "Out" / "old.txt"), 0u);
@@ -70,13 +70,13 @@ TEST_F(FileHelperTest, ForcedEncodings)
 {
 	const FString Text(TEXT("Caf\u00e9"));
 	ASSERT_TRUE(FFileHelper::SaveStringToFile(Text, TEXT("X:/f/ansi.txt"), FFileHelper::EEncodingOptions::ForceAnsi));
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "f" / "ansi.txt"), "Caf?");
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "f" / "ansi.txt"), "Caf?");
 	ASSERT_TRUE(FFileHelper::SaveStringToFile(TEXT("ab"), TEXT("X:/f/unicode.txt"), FFileHelper::EEncodingOptions::ForceUnicode));
-	EXPECT_EQ(Hex(ReadBytes(Scratch.Drive('x') / "f" / "unicode.txt")), "FF FE 61 00 62 00");
+	EXPECT_EQ(Hex(ReadFile(Scratch.Drive('x') / "f" / "unicode.txt")), "FF FE 61 00 62 00");
 	ASSERT_TRUE(FFileHelper::SaveStringToFile(Text, TEXT("X:/f/utf8.txt"), FFileHelper::EEncodingOptions::ForceUTF8));
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "f" / "utf8.txt"), "\xEF\xBB\xBF" "Caf\xC3\xA9");
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "f" / "utf8.txt"), "\xEF\xBB\xBF" "Caf\xC3\xA9");
 	ASSERT_TRUE(FFileHelper::SaveStringToFile(Text, TEXT("X:/f/utf8nobom.txt"), FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM));
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "f" / "utf8nobom.txt"), "Caf\xC3\xA9");
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "f" / "utf8nobom.txt"), "Caf\xC3\xA9");
 }
 
 TEST_F(FileHelperTest, LoadReadsBothUtf16ByteOrdersAndNeverKeepsTheBom)

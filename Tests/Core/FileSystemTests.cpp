@@ -11,9 +11,9 @@
 #include "HAL/PlatformFilemanager.h"
 #include "Misc/FileHelper.h"
 
-using CoreTest::ReadBytes;
+using CoreTest::ReadFile;
 using CoreTest::Utf8;
-using CoreTest::WriteBytes;
+using CoreTest::WriteFile;
 
 namespace
 {
@@ -46,11 +46,11 @@ protected:
 	void MakeTree()
 	{
 		const std::filesystem::path Tree = Scratch.Drive('x') / "Tree";
-		WriteBytes(Tree / "a.txt", "a");
-		WriteBytes(Tree / "Sub" / "b.txt", "bb");
-		WriteBytes(Tree / "Sub" / "Deeper" / "c.txt", "ccc");
+		WriteFile(Tree / "a.txt", "a");
+		WriteFile(Tree / "Sub" / "b.txt", "bb");
+		WriteFile(Tree / "Sub" / "Deeper" / "c.txt", "ccc");
 		std::filesystem::create_directories(Tree / "Sub" / "Deeper" / "Empty");
-		WriteBytes(Tree / "Other" / "d.txt", "dddd");
+		WriteFile(Tree / "Other" / "d.txt", "dddd");
 	}
 };
 } // namespace
@@ -58,11 +58,11 @@ protected:
 TEST_F(FileSystemTest, DriveLetterPathsLandInTheMachinesDriveFolders)
 {
 	ASSERT_TRUE(FFileHelper::SaveStringToFile(TEXT("one"), TEXT("X:/Some/Folder/f.txt")));
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "Some" / "Folder" / "f.txt"), "one");
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "Some" / "Folder" / "f.txt"), "one");
 	ASSERT_TRUE(FFileHelper::SaveStringToFile(TEXT("two"), TEXT("X:\\Other\\g.txt")));
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "Other" / "g.txt"), "two");
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "Other" / "g.txt"), "two");
 	ASSERT_TRUE(FFileHelper::SaveStringToFile(TEXT("three"), TEXT("d:\\Mixed/Separators\\h.txt")));
-	EXPECT_EQ(ReadBytes(Scratch.Drive('d') / "Mixed" / "Separators" / "h.txt"), "three") << "the letter folder is lower case";
+	EXPECT_EQ(ReadFile(Scratch.Drive('d') / "Mixed" / "Separators" / "h.txt"), "three") << "the letter folder is lower case";
 
 	EXPECT_TRUE(Manager.FileExists(TEXT("x:\\Some\\Folder\\f.txt")));
 	EXPECT_TRUE(Manager.DirectoryExists(TEXT("X:/Some/Folder/")));
@@ -202,14 +202,14 @@ TEST_F(FileSystemTest, MakeDirectoryBuildsATreeOnlyWhenAsked)
 	EXPECT_TRUE(Platform.CreateDirectoryTree(TEXT("X:/Platform/Made/Tree")));
 	EXPECT_TRUE(Platform.DirectoryExists(TEXT("X:/Platform/Made/Tree")));
 
-	WriteBytes(Scratch.Drive('x') / "Blocker", "a file");
+	WriteFile(Scratch.Drive('x') / "Blocker", "a file");
 	EXPECT_FALSE(Manager.MakeDirectory(TEXT("X:/Blocker"), true)) << "a file in the way";
 	EXPECT_FALSE(Manager.MakeDirectory(TEXT("X:/Blocker/Below"), true));
 }
 
 TEST_F(FileSystemTest, DeleteOfAMissingFileSucceedsUnlessItMustExist)
 {
-	WriteBytes(Scratch.Drive('x') / "Del" / "f.txt", "x");
+	WriteFile(Scratch.Drive('x') / "Del" / "f.txt", "x");
 	EXPECT_TRUE(Manager.Delete(TEXT("X:/Del/f.txt")));
 	EXPECT_FALSE(std::filesystem::exists(Scratch.Drive('x') / "Del" / "f.txt"));
 	EXPECT_TRUE(Manager.Delete(TEXT("X:/Del/f.txt")));
@@ -226,16 +226,16 @@ TEST_F(FileSystemTest, CreateFileWriterMakesMissingParentFolders)
 	Writer->Serialize(Bytes, sizeof(Bytes));
 	EXPECT_FALSE(Writer->IsError());
 	Writer.reset();
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "Fresh" / "Nested" / "Deeper" / "data.bin"), std::string(Bytes, sizeof(Bytes)));
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "Fresh" / "Nested" / "Deeper" / "data.bin"), std::string(Bytes, sizeof(Bytes)));
 
 	// Over an existing file: replaced, unless told not to.
 	Writer.reset(Manager.CreateFileWriter(TEXT("X:/Fresh/Nested/Deeper/data.bin")));
 	ASSERT_NE(Writer, nullptr);
 	Writer.reset();
 	EXPECT_EQ(Manager.FileSize(TEXT("X:/Fresh/Nested/Deeper/data.bin")), 0);
-	WriteBytes(Scratch.Drive('x') / "Keep.txt", "kept");
+	WriteFile(Scratch.Drive('x') / "Keep.txt", "kept");
 	EXPECT_EQ(Manager.CreateFileWriter(TEXT("X:/Keep.txt"), FILEWRITE_NoReplaceExisting), nullptr);
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "Keep.txt"), "kept");
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "Keep.txt"), "kept");
 
 	// A folder where the file should be: no writer.
 	std::filesystem::create_directories(Scratch.Drive('x') / "IsAFolder");
@@ -245,15 +245,15 @@ TEST_F(FileSystemTest, CreateFileWriterMakesMissingParentFolders)
 TEST_F(FileSystemTest, DiskFullFaultRefusesWritesAndLeavesTheOldFileAlone)
 {
 	const std::filesystem::path Full = Scratch.Drive('x') / "Full";
-	WriteBytes(Full / "Saved" / "existing.txt", "original bytes");
+	WriteFile(Full / "Saved" / "existing.txt", "original bytes");
 	CoreTest::FScopedEnv Fault("LEVELWRIGHT_FAULT_DISK_FULL", Full.string());
 
 	EXPECT_FALSE(FFileHelper::SaveStringToFile(TEXT("new text"), TEXT("X:/Full/Saved/existing.txt")));
-	EXPECT_EQ(ReadBytes(Full / "Saved" / "existing.txt"), "original bytes");
+	EXPECT_EQ(ReadFile(Full / "Saved" / "existing.txt"), "original bytes");
 	EXPECT_FALSE(FFileHelper::SaveStringToFile(TEXT("Caf\u00e9"), TEXT("X:\\Full\\Saved\\existing.txt")));
-	EXPECT_EQ(ReadBytes(Full / "Saved" / "existing.txt"), "original bytes");
+	EXPECT_EQ(ReadFile(Full / "Saved" / "existing.txt"), "original bytes");
 	EXPECT_FALSE(FFileHelper::SaveStringToFile(FString(), TEXT("X:/Full/Saved/existing.txt"))) << "not even truncated";
-	EXPECT_EQ(ReadBytes(Full / "Saved" / "existing.txt"), "original bytes");
+	EXPECT_EQ(ReadFile(Full / "Saved" / "existing.txt"), "original bytes");
 
 	EXPECT_FALSE(FFileHelper::SaveStringToFile(TEXT("x"), TEXT("X:/Full/New/file.txt")));
 	EXPECT_FALSE(std::filesystem::exists(Full / "New"));
@@ -268,12 +268,12 @@ TEST_F(FileSystemTest, DiskFullFaultRefusesWritesAndLeavesTheOldFileAlone)
 	EXPECT_TRUE(FFileHelper::LoadFileToString(Text, TEXT("X:/Full/Saved/existing.txt")));
 	EXPECT_EQ(Utf8(Text), "original bytes");
 	EXPECT_TRUE(FFileHelper::SaveStringToFile(TEXT("ok"), TEXT("X:/Fuller/file.txt")));
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "Fuller" / "file.txt"), "ok");
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "Fuller" / "file.txt"), "ok");
 }
 
 TEST_F(FileSystemTest, DiskFullFaultIsOffWhenTheVariableIsEmpty)
 {
 	CoreTest::FScopedEnv Fault("LEVELWRIGHT_FAULT_DISK_FULL", std::string());
 	EXPECT_TRUE(FFileHelper::SaveStringToFile(TEXT("fine"), TEXT("X:/Anywhere/f.txt")));
-	EXPECT_EQ(ReadBytes(Scratch.Drive('x') / "Anywhere" / "f.txt"), "fine");
+	EXPECT_EQ(ReadFile(Scratch.Drive('x') / "Anywhere" / "f.txt"), "fine");
 }

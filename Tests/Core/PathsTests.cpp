@@ -122,7 +122,7 @@ TEST(PathsFolders, EngineAndProjectFoldersAreRelativeToTheBinariesFolder)
 	const std::filesystem::path Binaries = Scratch.Path() / "Engine" / "Binaries" / "Win64";
 	const std::filesystem::path Project = Scratch.Path() / "Projects" / "Drovik" / "Drovik.uproject";
 	std::filesystem::create_directories(Binaries);
-	CoreTest::WriteBytes(Project, "{}");
+	CoreTest::WriteFile(Project, "{}");
 	Standin::Engine::Initialize({Binaries, Project, false, ""});
 
 	const std::string Root = Scratch.Path().generic_string();

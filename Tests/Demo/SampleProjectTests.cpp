@@ -233,22 +233,19 @@ TEST(SampleProjects, ProjectsAreDrovikProjectsWithoutThePlugin)
 
 namespace
 {
-class FSampleCookTest : public ::testing::Test
+// The samples are cooked as they are, in copies beside the test world's own project.
+class FSampleCookTest : public ::testing::Test, protected FTestWorld
 {
 protected:
-	FTempDir Temp;
-	FTestMachine Machine{Temp.Path() / "machine"};
-	FTestEngine Engine{Temp.Path()};
-
 	fs::path CopySample(const std::string& Name)
 	{
 		fs::copy(SampleDir(Name), Temp.Path() / Name, fs::copy_options::recursive);
 		return Temp.Path() / Name;
 	}
 
-	FProcessResult Cook(const fs::path& Project, const std::string& Platforms, const std::string& Map)
+	FProcessResult Cook(const fs::path& Sample, const std::string& Platforms, const std::string& Map)
 	{
-		return RunProcess(EditorProgram(Engine), {(Project / "Drovik.uproject").string(), "-run=cook", "-targetplatform=" + Platforms, "-UnVersioned", "-map=" + Map},
+		return RunProcess(EditorProgram(Engine), {(Sample / "Drovik.uproject").string(), "-run=cook", "-targetplatform=" + Platforms, "-UnVersioned", "-map=" + Map},
 						  Temp.Path());
 	}
 };
@@ -256,11 +253,11 @@ protected:
 
 TEST_F(FSampleCookTest, WorkshopMapCooksForTheClientAndTheServer)
 {
-	const fs::path Project = CopySample("WorkshopMap");
-	const FProcessResult Result = Cook(Project, "WindowsNoEditor+LinuxServer", "/Game/CustomMaps/UGC2000000001/Arena");
+	const fs::path Sample = CopySample("WorkshopMap");
+	const FProcessResult Result = Cook(Sample, "WindowsNoEditor+LinuxServer", "/Game/CustomMaps/UGC2000000001/Arena");
 	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
-	const fs::path Client = Project / "Saved" / "Cooked" / "WindowsNoEditor" / "Drovik" / "Content";
-	const fs::path Server = Project / "Saved" / "Cooked" / "LinuxServer" / "Drovik" / "Content";
+	const fs::path Client = Sample / "Saved" / "Cooked" / "WindowsNoEditor" / "Drovik" / "Content";
+	const fs::path Server = Sample / "Saved" / "Cooked" / "LinuxServer" / "Drovik" / "Content";
 	EXPECT_TRUE(fs::exists(Client / "CustomMaps" / "UGC2000000001" / "Arena.umap"));
 	EXPECT_TRUE(fs::exists(Client / "CustomMaps" / "UGC2000000001" / "Preview.ubulk"));
 	EXPECT_FALSE(fs::exists(Server / "CustomMaps" / "UGC2000000001" / "Preview.ubulk"));
@@ -269,10 +266,10 @@ TEST_F(FSampleCookTest, WorkshopMapCooksForTheClientAndTheServer)
 
 TEST_F(FSampleCookTest, QuarnMapsCookForWindowsAndAndroid)
 {
-	const fs::path Project = CopySample("QuarnMod");
-	const FProcessResult Windows = Cook(Project, "WindowsNoEditor+LinuxServer", "/Game/CustomMaps/QRN_Harbour/Maps/Harbour");
+	const fs::path Sample = CopySample("QuarnMod");
+	const FProcessResult Windows = Cook(Sample, "WindowsNoEditor+LinuxServer", "/Game/CustomMaps/QRN_Harbour/Maps/Harbour");
 	EXPECT_EQ(Windows.ExitCode, 0) << Windows.Output;
-	const FProcessResult Android = Cook(Project, "Android_ASTC+LinuxServer", "/Game/CustomMaps/QRN_Harbour/Maps/Harbour_Quest");
+	const FProcessResult Android = Cook(Sample, "Android_ASTC+LinuxServer", "/Game/CustomMaps/QRN_Harbour/Maps/Harbour_Quest");
 	EXPECT_EQ(Android.ExitCode, 0) << Android.Output;
-	EXPECT_TRUE(fs::exists(Project / "Saved" / "Cooked" / "Android_ASTC" / "Drovik" / "Content" / "CustomMaps" / "QRN_Harbour" / "Textures" / "T_Water.ubulk"));
+	EXPECT_TRUE(fs::exists(Sample / "Saved" / "Cooked" / "Android_ASTC" / "Drovik" / "Content" / "CustomMaps" / "QRN_Harbour" / "Textures" / "T_Water.ubulk"));
 }

@@ -1,16 +1,13 @@
 #include "EditorTest.h"
 
 #include <cstdlib>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace LevelwrightTest
 {
 void FEditorTest::SetUp()
 {
 	// The editor's own behaviour is under test here, not the plugin's.
-	fs::remove(Project.Dir() / "Plugins" / "Levelwright");
+	Project.RemovePlugin();
 	::setenv("LD_PRELOAD", EDITOR_TEST_MODULE, 1);
 	::setenv("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0", 1);
 	::unsetenv("EDITOR_TEST_QUESTIONS");
@@ -26,7 +23,7 @@ void FEditorTest::UseTestModule()
 
 FProcessResult FEditorTest::Run(const std::string& Script, const std::vector<std::string>& ExtraArguments)
 {
-	return RunEditorScript(Engine, Project, Machine, Script, ExtraArguments);
+	return RunEditorScript(*this, Script, ExtraArguments);
 }
 
 int LineIndex(const FProcessResult& Result, const std::string& Text)

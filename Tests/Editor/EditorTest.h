@@ -1,6 +1,6 @@
-// The editor's process tests: a temporary machine, a project without the plugin and an engine folder
-// of links; UE4Editor.exe runs with EditorTestModule preloaded, which a project loads by listing it in
-// its Plugins/Levelwright/Levelwright.uplugin.
+// The editor's process tests: the test world with the plugin taken out of its project; UE4Editor.exe
+// runs with EditorTestModule preloaded, which a project loads by listing it in its
+// Plugins/Levelwright/Levelwright.uplugin.
 #pragma once
 
 #include <string>
@@ -13,14 +13,9 @@
 
 namespace LevelwrightTest
 {
-class FEditorTest : public ::testing::Test
+class FEditorTest : public ::testing::Test, protected FTestWorld
 {
 protected:
-	FTempDir Temp;
-	FTestMachine Machine{Temp.Path() / "machine"};
-	FTestProject Project{Temp.Path() / "Project"};
-	FTestEngine Engine{Temp.Path()};
-
 	void SetUp() override;
 	// Makes the project's plugin the test module (its StartupModule and ShutdownModule print lines).
 	void UseTestModule();

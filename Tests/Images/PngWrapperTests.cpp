@@ -6,7 +6,7 @@
 #include "IImageWrapper.h"
 #include "IImageWrapperModule.h"
 #include "Modules/ModuleManager.h"
-#include "TestProject.h"
+#include "ScratchProject.h"
 
 namespace
 {
@@ -51,7 +51,7 @@ std::vector<uint8> DecodeRgbaWithLibpng(const TArray<uint8>& Png, png_uint_32& O
 
 TEST(PngWrapper, EncodesBgraAsAnRgbaPngThatDecodesBack)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	const int32 Width = 37;
 	const int32 Height = 23;
 	const TArray<uint8> Bgra = RandomPixels(Width * Height * 4, 7);
@@ -86,7 +86,7 @@ TEST(PngWrapper, EncodesBgraAsAnRgbaPngThatDecodesBack)
 
 TEST(PngWrapper, GrayAndUncompressedImages)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	const TArray<uint8> Gray = RandomPixels(16 * 9, 3);
 	TSharedPtr<IImageWrapper> Wrapper = CreatePng();
 	ASSERT_TRUE(Wrapper->SetRaw(Gray.GetData(), Gray.Num(), 16, 9, ERGBFormat::Gray, 8));
@@ -104,7 +104,7 @@ TEST(PngWrapper, GrayAndUncompressedImages)
 
 TEST(PngWrapper, SetRawRefusesSizesThatDoNotMatch)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	const TArray<uint8> Pixels = RandomPixels(4 * 4 * 4 + 1, 1);
 	TSharedPtr<IImageWrapper> Wrapper = CreatePng();
 	EXPECT_FALSE(Wrapper->SetRaw(Pixels.GetData(), 4 * 4 * 4 - 1, 4, 4, ERGBFormat::BGRA, 8)) << "one byte short";
@@ -119,7 +119,7 @@ TEST(PngWrapper, SetRawRefusesSizesThatDoNotMatch)
 
 TEST(PngWrapper, RefusesWhatIsNotAPngAndFormatsItDoesNotHave)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	TSharedPtr<IImageWrapper> Wrapper = CreatePng();
 	const char Garbage[] = "GIF89a not a png at all";
 	EXPECT_FALSE(Wrapper->SetCompressed(Garbage, sizeof(Garbage)));

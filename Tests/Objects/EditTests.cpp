@@ -3,7 +3,7 @@
 
 #include "ObjectTestSupport.h"
 #include "Standin/Packages.h"
-#include "TestProject.h"
+#include "ScratchProject.h"
 
 namespace
 {
@@ -29,7 +29,7 @@ protected:
 		return Standin::Packages::EditObject(DefinitionPath, Assignments, Error);
 	}
 
-	FTestProject Project;
+	FScratchProject Project;
 	UDrovik_Map* Definition = nullptr;
 	UTexture2D* Texture = nullptr;
 	std::string Error;
@@ -75,7 +75,7 @@ TEST_F(Edit, LoadsTheObjectFromDiskWhenItIsNotInMemory)
 	Project.WriteContent("CustomMaps/UGC9/definition.uasset", R"({"Class": "Drovik_Map", "Properties": {"Version": 1}})");
 	ASSERT_TRUE(Standin::Packages::EditObject(TEXT("/Game/CustomMaps/UGC9/definition.definition"), {{"Version", "2"}}, Error)) << Error;
 	ASSERT_TRUE(Standin::Packages::SaveDirtyPackages(Error)) << Error;
-	EXPECT_NE(FTestProject::Read(Project.Content("CustomMaps/UGC9/definition.uasset")).find("\"Version\": 2"), std::string::npos);
+	EXPECT_NE(ReadFile(Project.Content("CustomMaps/UGC9/definition.uasset")).find("\"Version\": 2"), std::string::npos);
 }
 
 TEST_F(Edit, RefusesUnknownObjectsAndProperties)

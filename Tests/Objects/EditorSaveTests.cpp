@@ -8,7 +8,7 @@
 #include "FileHelpers.h"
 #include "ObjectTestSupport.h"
 #include "Standin/Log.h"
-#include "TestProject.h"
+#include "ScratchProject.h"
 
 namespace
 {
@@ -38,7 +38,7 @@ TArray<UPackage*> PackagesOf(std::initializer_list<UObject*> Objects)
 
 TEST(EditorSave, WritesTheGivenPackagesAndOnlyThose)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UDrovik_Map* Saved = MakeDefinition(TEXT("/Game/CustomMaps/UGC1/definition"));
 	MakeDefinition(TEXT("/Game/CustomMaps/UGC2/definition"));
 
@@ -52,23 +52,23 @@ TEST(EditorSave, WritesTheGivenPackagesAndOnlyThose)
 
 TEST(EditorSave, OnlyDirtySkipsPackagesWithoutChanges)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UDrovik_Map* Definition = MakeDefinition(TEXT("/Game/CustomMaps/UGC3/definition"));
 	ASSERT_TRUE(UEditorLoadingAndSavingUtils::SavePackages(PackagesOf({Definition}), false));
 	const std::filesystem::path File = Project.Content("CustomMaps/UGC3/definition.uasset");
 	Project.WriteContent("CustomMaps/UGC3/definition.uasset", "changed outside the editor");
 
 	EXPECT_TRUE(UEditorLoadingAndSavingUtils::SavePackages(PackagesOf({Definition}), true));
-	EXPECT_EQ(FTestProject::Read(File), "changed outside the editor");
+	EXPECT_EQ(ReadFile(File), "changed outside the editor");
 
 	EXPECT_TRUE(UEditorLoadingAndSavingUtils::SavePackages(PackagesOf({Definition}), false));
-	EXPECT_NE(FTestProject::Read(File).find("\"Class\": \"Drovik_Map\""), std::string::npos) << "saved although it was clean";
+	EXPECT_NE(ReadFile(File).find("\"Class\": \"Drovik_Map\""), std::string::npos) << "saved although it was clean";
 }
 
 TEST(EditorSave, APackageThatCannotBeWrittenIsAnErrorAndTheOthersAreSaved)
 {
 	Standin::Log::KeepLines(true);
-	FTestProject Project;
+	FScratchProject Project;
 	// A file where the package's folder must go.
 	Project.WriteContent("CustomMaps/UGC4", "in the way");
 	UDrovik_Map* Blocked = MakeDefinition(TEXT("/Game/CustomMaps/UGC4/definition"));
@@ -84,7 +84,7 @@ TEST(EditorSave, APackageThatCannotBeWrittenIsAnErrorAndTheOthersAreSaved)
 
 TEST(EditorSave, SavingOffTheGameThreadIsFatal)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UDrovik_Map* Definition = MakeDefinition(TEXT("/Game/CustomMaps/UGC6/definition"));
 	const TArray<UPackage*> Packages = PackagesOf({Definition});
 	EXPECT_DEATH(

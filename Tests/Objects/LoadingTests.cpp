@@ -11,7 +11,7 @@
 #include "ObjectTestSupport.h"
 #include "Standin/Log.h"
 #include "Templates/Casts.h"
-#include "TestProject.h"
+#include "ScratchProject.h"
 
 namespace
 {
@@ -35,7 +35,7 @@ UObject* TryLoad(const TCHAR* Path)
 
 TEST(Loading, TryLoadFindsObjectCreatedInMemory)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UDrovik_Map* Created = NewObject<UDrovik_Map>(CreatePackage(nullptr, TEXT("/Game/CustomMaps/UGC123/definition")),
 												  FName(TEXT("definition")), RF_Public | RF_Standalone);
 	EXPECT_EQ(TryLoad(TEXT("/Game/CustomMaps/UGC123/definition.definition")), Created);
@@ -45,7 +45,7 @@ TEST(Loading, TryLoadFindsObjectCreatedInMemory)
 
 TEST(Loading, TryLoadReadsPackageFileOnceThenKeepsItInMemory)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	Project.WriteContent("CustomMaps/QRN_Arena/definition.uasset", DefinitionFile);
 	EXPECT_EQ(FSoftObjectPath(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition")).ResolveObject(), nullptr) << "not loaded yet";
 
@@ -73,7 +73,7 @@ TEST(Loading, ALoadedObjectLosesOnlyItsNeedPostLoadFlag)
 	static_assert(std::is_same_v<std::underlying_type_t<EObjectFlags>, uint32>, "masks over all 32 bits are flag values");
 	EXPECT_EQ(static_cast<uint32>(~RF_NeedPostLoad), 0xFFFFEFFFu);
 
-	FTestProject Project;
+	FScratchProject Project;
 	Project.WriteContent("CustomMaps/QRN_Arena/definition.uasset", DefinitionFile);
 	const UObject* Loaded = TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition"));
 	ASSERT_NE(Loaded, nullptr);
@@ -83,7 +83,7 @@ TEST(Loading, ALoadedObjectLosesOnlyItsNeedPostLoadFlag)
 
 TEST(Loading, MissingObjectGivesNullAndAWarning)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	EXPECT_EQ(TryLoad(TEXT("/Game/CustomMaps/UGC0/definition.definition")), nullptr);
 	EXPECT_TRUE(Standin::Log::Contains("LogUObjectGlobals: Warning: Failed to find object 'Object /Game/CustomMaps/UGC0/definition.definition'"));
 	EXPECT_EQ(TryLoad(TEXT("")), nullptr);
@@ -96,7 +96,7 @@ TEST(Loading, MissingObjectGivesNullAndAWarning)
 
 TEST(Loading, IsAFollowsTheClassChain)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	Project.WriteContent("CustomMaps/QRN_Arena/definition.uasset", DefinitionFile);
 	Project.WriteContent("Meshes/Crate.uasset", R"({"Class": "StaticMesh", "Properties": {}})");
 	UObject* Definition = TryLoad(TEXT("/Game/CustomMaps/QRN_Arena/definition.definition"));
@@ -121,7 +121,7 @@ TEST(Loading, IsAFollowsTheClassChain)
 
 TEST(Loading, DefinitionLoadsTheTextureItRefersTo)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	MakeTextureAsset(TEXT("/Game/Previews/Shot"), TEXT("Shot"), 4, 2);
 	std::string Error;
 	ASSERT_TRUE(Standin::Packages::SaveDirtyPackages(Error)) << Error;
@@ -153,7 +153,7 @@ class MalformedPackage : public testing::TestWithParam<std::pair<const char*, co
 
 TEST_P(MalformedPackage, IsReportedAndTreatedAsMissing)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	Project.WriteContent("Broken/Asset.uasset", GetParam().first);
 	EXPECT_EQ(TryLoad(TEXT("/Game/Broken/Asset.Asset")), nullptr);
 	EXPECT_TRUE(Standin::Log::Contains("LogLinker: Error: Failed to load package '/Game/Broken/Asset'"));
@@ -203,7 +203,7 @@ void DieLoadingOnAWorker(LoadType Load)
 TEST(LoadingDeathTest, LoadingOffTheGameThreadIsFatal)
 {
 	GTEST_FLAG_SET(death_test_style, "threadsafe");
-	FTestProject Project;
+	FScratchProject Project;
 	Project.WriteContent("CustomMaps/QRN_Arena/definition.uasset", DefinitionFile);
 	const std::string Message = "Assertion failed: IsInGameThread\\(\\).*\n.*Unable to load /Game/CustomMaps/QRN_Arena/definition\\. "
 								"Objects and Packages can only be loaded from the game thread\\.";
@@ -234,13 +234,13 @@ TEST(LoadingDeathTest, TheGameThreadIsTheOneThatStartedTheEngine)
 	// it elsewhere has its game thread there, and its main thread may no longer load.
 	EXPECT_DEATH(
 		{
-			std::thread Starter([] { FTestProject Project; });
+			std::thread Starter([] { FScratchProject Project; });
 			Starter.join();
 			std::fflush(stdout);
 			::dup2(2, 1);
 			TryLoad(TEXT("/Game/Anything.Anything"));
 		},
 		"Unable to load /Game/Anything\\. Objects and Packages can only be loaded from the game thread\\.");
-	FTestProject Project;
+	FScratchProject Project;
 	EXPECT_EQ(TryLoad(TEXT("/Game/Anything.Anything")), nullptr) << "missing, but loading was allowed";
 }

@@ -8,13 +8,13 @@
 #include "ObjectTestSupport.h"
 #include "Standin/AssetRegistry.h"
 #include "Standin/Packages.h"
-#include "TestProject.h"
+#include "ScratchProject.h"
 
 namespace
 {
 nlohmann::ordered_json ReadJson(const std::filesystem::path& File)
 {
-	return nlohmann::ordered_json::parse(FTestProject::Read(File));
+	return nlohmann::ordered_json::parse(ReadFile(File));
 }
 
 bool SaveAll()
@@ -28,7 +28,7 @@ bool SaveAll()
 
 TEST(Packages, NewDefinitionIsInMemoryAndDirtyUntilSaved)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UPackage* Package = CreatePackage(nullptr, TEXT("/Game/CustomMaps/UGC77/definition"));
 	ASSERT_NE(Package, nullptr);
 	EXPECT_EQ(CreatePackage(nullptr, TEXT("/Game/CustomMaps/UGC77/definition")), Package) << "CreatePackage finds the existing package";
@@ -54,7 +54,7 @@ TEST(Packages, NewDefinitionIsInMemoryAndDirtyUntilSaved)
 
 TEST(Packages, SavedDefinitionHoldsEveryPropertyInDeclarationOrder)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	MakeFullDefinition();
 	ASSERT_TRUE(SaveAll());
 
@@ -88,7 +88,7 @@ TEST(Packages, SavedDefinitionHoldsEveryPropertyInDeclarationOrder)
 
 TEST(Packages, SavedDefinitionLoadsBackWithTheSameValues)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	MakeFullDefinition();
 	ASSERT_TRUE(SaveAll());
 	// Another package with the same file contents is not in memory, so it is read from disk.
@@ -119,7 +119,7 @@ TEST(Packages, SavedDefinitionLoadsBackWithTheSameValues)
 
 TEST(Packages, WorldIsSavedAsMapFileAndKeepsWhatItsClassDoesNotModel)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	Project.WriteContent("Maps/Harbour.umap", R"({"Class": "World", "Properties": {"Actors": [1, 2]},
 		"References": ["/Game/Meshes/Crate", "/Game/Materials/Wood"]})");
 	UObject* World = FSoftObjectPath(TEXT("/Game/Maps/Harbour.Harbour")).TryLoad();
@@ -142,7 +142,7 @@ TEST(Packages, WorldIsSavedAsMapFileAndKeepsWhatItsClassDoesNotModel)
 
 TEST(Packages, SavingRefusesPackagesThatHaveNoFile)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UPackage* Empty = CreatePackage(nullptr, TEXT("/Game/Nothing/Here"));
 	Empty->SetDirtyFlag(true);
 	UObject* Outside = NewObject<UDrovik_Map>(CreatePackage(nullptr, TEXT("/Engine/Maps/Entry")), FName(TEXT("Entry")));
@@ -159,7 +159,7 @@ TEST(Packages, SavingRefusesPackagesThatHaveNoFile)
 
 TEST(Packages, NewObjectNamesAndReplacement)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UPackage* Package = CreatePackage(nullptr, TEXT("/Game/Names/Pkg"));
 	UDrovik_Map* First = NewObject<UDrovik_Map>(Package, NAME_None);
 	UDrovik_Map* Second = NewObject<UDrovik_Map>(Package, NAME_None);
@@ -176,7 +176,7 @@ TEST(Packages, NewObjectNamesAndReplacement)
 
 TEST(AssetRegistry, AssetCreatedRecordsTheAssetAndLoadsTheModule)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UDrovik_Map* Definition = NewObject<UDrovik_Map>(CreatePackage(nullptr, TEXT("/Game/CustomMaps/QRN_A/definition")),
 													 FName(TEXT("definition")), RF_Public | RF_Standalone);
 	EXPECT_FALSE(FModuleManager::Get().IsModuleLoaded(FName("AssetRegistry")));
@@ -189,7 +189,7 @@ TEST(AssetRegistry, AssetCreatedRecordsTheAssetAndLoadsTheModule)
 
 TEST(Packages, PathNamesAndTransientObjects)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UPackage* Package = CreatePackage(nullptr, TEXT("/Game/Maps/Harbour"));
 	UWorld* World = NewObject<UWorld>(Package, FName(TEXT("Harbour")));
 	UDrovik_Map* Inner = NewObject<UDrovik_Map>(World, FName(TEXT("Inner")));

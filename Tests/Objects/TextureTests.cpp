@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ObjectTestSupport.h"
-#include "TestProject.h"
+#include "ScratchProject.h"
 
 using Standin::Textures::ETextureDefect;
 
@@ -17,7 +17,7 @@ UTexture2D* MakeTexture(int32 SizeX = 6, int32 SizeY = 4)
 
 TEST(Texture, SourceAndPlatformDataDescribeThePixels)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UTexture2D* Texture = MakeTexture();
 	ASSERT_NE(Texture, nullptr);
 	Texture->ConditionalPostLoad();
@@ -44,7 +44,7 @@ TEST(Texture, SourceAndPlatformDataDescribeThePixels)
 
 TEST(Texture, PlatformDataFollowsANewSource)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	UTexture2D* Texture = MakeTexture();
 	Texture->Source.Init(16, 8, 1, 3, TSF_BGRA8);
 	Texture->UpdateResource();
@@ -58,7 +58,7 @@ TEST(Texture, PlatformDataFollowsANewSource)
 
 TEST(Texture, DefectsStayThroughTheCachingCalls)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	TArray<uint8> Mip;
 
 	UTexture2D* Gray = MakeTexture();
@@ -91,11 +91,11 @@ TEST(Texture, DefectsStayThroughTheCachingCalls)
 
 TEST(Texture, SavedTextureWritesItsPngAndLoadsBack)
 {
-	FTestProject Project;
+	FScratchProject Project;
 	MakeTextureAsset(TEXT("/Game/Art/Logo"), TEXT("Logo"), 7, 5);
 	std::string Error;
 	ASSERT_TRUE(Standin::Packages::SaveDirtyPackages(Error)) << Error;
-	const std::string Png = FTestProject::Read(Project.Content("Art/Logo.png"));
+	const std::string Png = ReadFile(Project.Content("Art/Logo.png"));
 	ASSERT_GT(Png.size(), 8u);
 	EXPECT_EQ(Png.substr(1, 3), "PNG");
 

@@ -88,21 +88,6 @@ FPakListing ListPak(const fs::path& Pak)
 	return Listing;
 }
 
-std::vector<std::string> ListFilesBelow(const fs::path& Folder)
-{
-	std::vector<std::string> Files;
-	std::error_code Error;
-	for (auto It = fs::recursive_directory_iterator(Folder, Error); !Error && It != fs::recursive_directory_iterator(); It.increment(Error))
-	{
-		if (It->is_regular_file())
-		{
-			Files.push_back(fs::relative(It->path(), Folder).generic_string());
-		}
-	}
-	std::sort(Files.begin(), Files.end());
-	return Files;
-}
-
 fs::path FPipelineTest::CookedMapDir(const std::string& Platform, const std::string& Folder) const
 {
 	return SavedDir() / "Cooked" / Platform / "Drovik" / "Content" / "CustomMaps" / Folder;

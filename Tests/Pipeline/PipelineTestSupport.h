@@ -21,9 +21,6 @@ struct FPakListing
 // "UnrealPak.exe <pak> -List", parsed.
 FPakListing ListPak(const std::filesystem::path& Pak);
 
-// Every file below Folder, relative to it with '/' separators, sorted; none for a missing folder.
-std::vector<std::string> ListFilesBelow(const std::filesystem::path& Folder);
-
 struct FToolRun
 {
 	bool bStarted = false;
@@ -48,7 +45,6 @@ std::string ToUtf8(const FString& Text);
 class FPipelineTest : public FPluginTest
 {
 protected:
-	std::filesystem::path SavedDir() const { return Project.Dir() / "Saved"; }
 	// Saved/Cooked/<Platform>/Drovik/Content/CustomMaps/<Folder>
 	std::filesystem::path CookedMapDir(const std::string& Platform, const std::string& Folder) const;
 	std::string ReadSaved(const std::string& Name) const { return ReadFile(SavedDir() / Name); }

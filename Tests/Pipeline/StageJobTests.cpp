@@ -19,7 +19,7 @@ const std::string MapFolder = "UGC2000000001";
 class FStageJobTest : public FPipelineTest
 {
 protected:
-	fs::path StagedPak() const { return Machine.GameDir() / "Drovik" / "Content" / "Paks" / "pakchunk_workshop_stage.pak"; }
+	fs::path StagedPak() const { return Machine.PaksDir() / "pakchunk_workshop_stage.pak"; }
 
 	void StartWorkshopProject()
 	{

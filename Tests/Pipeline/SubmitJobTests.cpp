@@ -29,7 +29,7 @@ protected:
 
 	nlohmann::json Item() const
 	{
-		return nlohmann::json::parse(ReadFile(Machine.Path() / "steam" / "workshop" / "731904" / std::to_string(ItemId) / "item.json"));
+		return nlohmann::json::parse(ReadFile(ItemDir(ItemId) / "item.json"));
 	}
 
 	fs::path ContentDir() const { return SavedDir() / "Cooked" / "Workshop"; }

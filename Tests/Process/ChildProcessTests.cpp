@@ -4,6 +4,7 @@
 #include "FloodPattern.h"
 #include "Standin/Log.h"
 #include "Standin/Machine.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -151,7 +152,8 @@ TEST(ChildProcess, AProgramThatCannotStartGivesAnInvalidHandle)
 // CreateProc quotes the URL itself and splits the parameters as ExecProcess does.
 TEST(ChildProcess, CommandLineWorkingFolderDriveMappingAndDescriptors)
 {
-	const fs::path Folder = fs::temp_directory_path() / ("levelwright-childproc-" + std::to_string(::getpid()));
+	const LevelwrightTest::FTempDir Temp;
+	const fs::path Folder = Temp.Path();
 	fs::create_directories(Folder / "machine/drives/c/Tool Dir");
 	fs::copy_file(PROCESS_TEST_CHILD, Folder / "machine/drives/c/Tool Dir/Child.exe", fs::copy_options::overwrite_existing);
 	Standin::Machine::SetRoot(Folder / "machine");
@@ -177,7 +179,6 @@ TEST(ChildProcess, CommandLineWorkingFolderDriveMappingAndDescriptors)
 	FProcHandle Stdin = StartChild(TEXT("stdin"), Output);
 	FClosedProc CloseStdin{Stdin};
 	EXPECT_EQ(ReadOutput(Stdin, Output.Read), "stdin: 0 bytes\n") << "no input pipe: nothing to read";
-	fs::remove_all(Folder);
 }
 
 // As the engine: each chunk ReadPipe takes is decoded on its own, so a character split between two

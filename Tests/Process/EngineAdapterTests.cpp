@@ -2,12 +2,12 @@
 #include "Async/Async.h"
 #include "HAL/PlatformProcess.h"
 #include "Standin/AsyncStandin.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 #include <unistd.h>
 
@@ -63,13 +63,12 @@ TEST(ExecProcess, ProgramThatCannotStartGivesFalseAndTheReason)
 
 TEST(ExecProcess, FilesThatAreNoProgramsGiveFalseAndTheWindowsError)
 {
-	const std::filesystem::path Folder = std::filesystem::path(testing::TempDir()) / ("exec-" + std::to_string(::getpid()));
-	std::filesystem::create_directories(Folder);
-	const std::filesystem::path Plain = Folder / "Plain.exe";
-	std::ofstream(Plain) << "not a program\n";
+	const LevelwrightTest::FTempDir Temp;
+	const std::filesystem::path Plain = Temp.Path() / "Plain.exe";
+	LevelwrightTest::WriteFile(Plain, "not a program\n");
 	std::filesystem::permissions(Plain, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-	const std::filesystem::path Garbage = Folder / "Garbage.exe";
-	std::ofstream(Garbage) << "\x7f" "ELF but not really";
+	const std::filesystem::path Garbage = Temp.Path() / "Garbage.exe";
+	LevelwrightTest::WriteFile(Garbage, "\x7f" "ELF but not really");
 	std::filesystem::permissions(Garbage, std::filesystem::perms::owner_all);
 
 	// What GetLastError() says after CreateProcess: access denied, and not a valid Win32 application.
@@ -83,7 +82,6 @@ TEST(ExecProcess, FilesThatAreNoProgramsGiveFalseAndTheWindowsError)
 		EXPECT_EQ(std::u16string(*StdOut), u"");
 		EXPECT_NE(std::u16string(*StdErr).find(Program.u16string()), std::u16string::npos) << Program;
 	}
-	std::filesystem::remove_all(Folder);
 }
 
 TEST(AsyncTask, BackgroundTasksRunOffTheGameThreadAndGameTasksOnIt)

@@ -4,6 +4,7 @@
 #include "HAL/ProcessRunner.h"
 #include "RandomArguments.h"
 #include "Standin/Machine.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -42,18 +42,8 @@ std::vector<std::string> Lines(const std::string& Text)
 class ProcessRun : public testing::Test
 {
 protected:
-	void SetUp() override
-	{
-		Folder = fs::temp_directory_path() / ("levelwright-process-" + std::to_string(::getpid()));
-		fs::create_directories(Folder);
-	}
-	void TearDown() override
-	{
-		std::error_code Ignored;
-		fs::remove_all(Folder, Ignored);
-	}
-
-	fs::path Folder;
+	LevelwrightTest::FTempDir Temp;
+	const fs::path Folder = Temp.Path();
 };
 } // namespace
 
@@ -111,11 +101,11 @@ TEST_F(ProcessRun, DeathBySignalIsReported)
 TEST_F(ProcessRun, ProgramsThatCannotStartGiveNotStarted)
 {
 	const fs::path Plain = Folder / "Plain.exe";
-	std::ofstream(Plain) << "not a program\n";
+	LevelwrightTest::WriteFile(Plain, "not a program\n");
 	fs::permissions(Plain, fs::perms::owner_read | fs::perms::owner_write);
 	const fs::path Garbage = Folder / "Garbage.exe";
-	std::ofstream(Garbage) << "\x7f"
-							  "ELF but not really";
+	LevelwrightTest::WriteFile(Garbage, "\x7f"
+										"ELF but not really");
 	fs::permissions(Garbage, fs::perms::owner_all);
 	fs::create_directories(Folder / "Folder.exe");
 

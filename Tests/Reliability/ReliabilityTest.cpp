@@ -62,11 +62,6 @@ bool FReliabilityTest::WindowIdle()
 	return Window().GetStandbyVisibility() == EVisibility::Visible && Window().GetBusyVisibility() == EVisibility::Collapsed;
 }
 
-fs::path FReliabilityTest::PaksDir() const
-{
-	return Machine.GameDir() / "Drovik" / "Content" / "Paks";
-}
-
 std::vector<std::string> FReliabilityTest::PaksFolderFiles() const
 {
 	std::vector<std::string> Files = ListFilesBelow(PaksDir());
@@ -74,32 +69,14 @@ std::vector<std::string> FReliabilityTest::PaksFolderFiles() const
 	return Files;
 }
 
-int FReliabilityTest::CountLines(const std::string& Text) const
-{
-	int Count = 0;
-	for (const std::string& Line : LogLines())
-	{
-		Count += Line.find(Text) != std::string::npos ? 1 : 0;
-	}
-	return Count;
-}
-
 std::map<std::string, std::string> FReliabilityTest::WorkshopFiles() const
 {
 	std::map<std::string, std::string> Files;
-	for (const char* Folder : {"workshop", "staging"})
+	for (const std::string Folder : {"workshop", "staging"})
 	{
-		const fs::path Root = Machine.Path() / "steam" / Folder;
-		if (!fs::exists(Root))
+		for (const auto& [Name, Bytes] : ReadTree(Machine.Path() / "steam" / Folder))
 		{
-			continue;
-		}
-		for (const auto& Entry : fs::recursive_directory_iterator(Root))
-		{
-			if (Entry.is_regular_file())
-			{
-				Files[fs::relative(Entry.path(), Machine.Path() / "steam").generic_string()] = ReadFile(Entry.path());
-			}
+			Files[Folder + "/" + Name] = Bytes;
 		}
 	}
 	return Files;
@@ -109,7 +86,7 @@ void FReliabilityTest::ExpectWorkshopWhole() const
 {
 	const fs::path Staging = Machine.Path() / "steam" / "staging";
 	EXPECT_TRUE(!fs::exists(Staging) || fs::is_empty(Staging)) << "an upload was left half-staged";
-	for (const auto& Entry : fs::directory_iterator(Machine.Path() / "steam" / "workshop" / "731904"))
+	for (const auto& Entry : fs::directory_iterator(Machine.WorkshopDir()))
 	{
 		SCOPED_TRACE(Entry.path().string());
 		ASSERT_TRUE(fs::is_regular_file(Entry.path() / "item.json"));

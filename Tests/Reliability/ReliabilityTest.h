@@ -29,11 +29,10 @@ protected:
 	// The window shows its action buttons again: no job runs and no Steam request is awaited.
 	bool WindowIdle();
 
-	std::filesystem::path PaksDir() const;
+	std::filesystem::path PaksDir() const { return Machine.PaksDir(); }
 	std::filesystem::path StagedPak() const { return PaksDir() / "pakchunk_workshop_stage.pak"; }
 	// The files of the game's Paks folder but the sample machine's .gitkeep.
 	std::vector<std::string> PaksFolderFiles() const;
-	int CountLines(const std::string& Text) const;
 
 	// Every file of the simulated Workshop (steam/workshop and steam/staging) with its bytes.
 	std::map<std::string, std::string> WorkshopFiles() const;

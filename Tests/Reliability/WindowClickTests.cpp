@@ -67,10 +67,9 @@ TEST_F(FWindowClickTest, ClicksOnSubmitWhileAStageRunsAreRefusedWithTheBusyLine)
 TEST_F(FWindowClickTest, TheEditorsSecondClickFindsTheThrobberInsteadOfTheButton)
 {
 	WriteSampleWorkshopMap(SampleItem);
-	const FProcessResult Result = RunEditorScript(Engine, Project, Machine,
-											   "open-tab\nclick Testing(Steam)\nclick Stage\nclick Stage\nwait-idle 300\n");
+	const FProcessResult Result = RunEditorScript(*this, "open-tab\nclick Testing(Steam)\nclick Stage\nclick Stage\nwait-idle 300\n");
 	EXPECT_EQ(Result.LinesWith("LevelwrightLog: Cook command: ").size(), 1u) << Result.Output;
 	EXPECT_EQ(Result.LinesWith("Script: Error: ").size(), 1u) << Result.Output;
 	EXPECT_TRUE(Result.Has("Stage")) << Result.Output;
-	EXPECT_TRUE(std::filesystem::exists(Machine.GameDir() / "Drovik" / "Content" / "Paks" / "pakchunk_workshop_stage.pak"));
+	EXPECT_TRUE(std::filesystem::exists(StagedPak()));
 }

@@ -21,8 +21,9 @@ using ::testing::Not;
 
 namespace
 {
-// The live processes whose command line contains Text.
-std::vector<int> ProcessesWith(const std::string& Text)
+// The live processes whose command line contains Text and whose environment holds Variable (a test's
+// own machine: other tests may cook at the same time).
+std::vector<int> ProcessesWith(const std::string& Text, const std::string& Variable)
 {
 	std::vector<int> Found;
 	DIR* Proc = ::opendir("/proc");
@@ -34,7 +35,9 @@ std::vector<int> ProcessesWith(const std::string& Text)
 		const std::string State = Pid > 0 ? ReadFile(fs::path("/proc") / Entry->d_name / "stat") : std::string();
 		// A zombie has ended; only its parent has not collected it yet.
 		const bool bZombie = State.find(") Z ") != std::string::npos;
-		if (!bZombie && CommandLine.find(Text) != std::string::npos)
+		std::string Environment = Pid > 0 ? ReadFile(fs::path("/proc") / Entry->d_name / "environ") : std::string();
+		std::replace(Environment.begin(), Environment.end(), '\0', '\n');
+		if (!bZombie && CommandLine.find(Text) != std::string::npos && (Environment + "\n").find(Variable + "\n") != std::string::npos)
 		{
 			Found.push_back(Pid);
 		}
@@ -77,10 +80,11 @@ protected:
 	}
 
 	fs::path StagedPak() const { return StagedPaksDir() / "pakchunk_workshop_stage.pak"; }
-	// The cook and the worker it starts name the project on their command lines; the editor names it too,
-	// but never with -run=cook or -CookWorker.
-	std::vector<int> Cooks() const { return ProcessesWith("-run=cook"); }
-	std::vector<int> CookWorkers() const { return ProcessesWith("-CookWorker"); }
+	// The cook and the worker it starts, known by their switches; the editor hands this test's machine to
+	// every process it starts.
+	std::string MachineVariable() const { return "LEVELWRIGHT_MACHINE=" + Machine.Path().string(); }
+	std::vector<int> Cooks() const { return ProcessesWith("-run=cook", MachineVariable()); }
+	std::vector<int> CookWorkers() const { return ProcessesWith("-CookWorker", MachineVariable()); }
 
 	static std::vector<std::string> NotificationTexts(const std::string& Output)
 	{

@@ -63,11 +63,6 @@ std::unique_ptr<FChildProcess> FScenarioTest::StartInteractive() const
 										   Project.Dir().parent_path());
 }
 
-fs::path FScenarioTest::ItemDir(unsigned long long Id) const
-{
-	return Machine.Path() / "steam" / "workshop" / "731904" / std::to_string(Id);
-}
-
 FScenarioTest::FJson FScenarioTest::ReadItem(unsigned long long Id) const
 {
 	const std::string Text = ReadFile(ItemDir(Id) / "item.json");

@@ -42,13 +42,12 @@ protected:
 	static constexpr unsigned long long SampleItemId = 2000000001ull;
 	static constexpr unsigned long long NextItemId = 2000000002ull;
 
-	FProcessResult Run(const std::string& Script) const { return RunEditorScript(Engine, Project, Machine, Script); }
+	FProcessResult Run(const std::string& Script) const { return RunEditorScript(*this, Script); }
 	// The editor started on the project with its script read from standard input, line by line.
 	std::unique_ptr<FChildProcess> StartInteractive() const;
 
 	FJson ReadItem(unsigned long long Id) const;
-	std::filesystem::path ItemDir(unsigned long long Id) const;
-	std::filesystem::path StagedPaksDir() const { return Machine.GameDir() / "Drovik" / "Content" / "Paks"; }
+	std::filesystem::path StagedPaksDir() const { return Machine.PaksDir(); }
 	std::vector<std::string> PaksIn(const std::filesystem::path& Folder) const;
 
 	// Makes every cook the editor starts wait until OpenCookGate() (or a minute passes), so a test can

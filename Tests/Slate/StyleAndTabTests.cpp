@@ -5,12 +5,12 @@
 #include "Slate/SlateGameResources.h"
 #include "Standin/Engine.h"
 #include "Standin/SlateTabs.h"
+#include "TestFiles.h"
 #include "WorkspaceMenuStructureModule.h"
 
 #include <gmock/gmock.h>
 
 #include <filesystem>
-#include <fstream>
 
 using namespace SlateTests;
 using ::testing::HasSubstr;
@@ -96,15 +96,13 @@ TEST(SlateTabs, DockTabShowsItsLabelAboveItsPaddedContent)
 
 TEST(SlatePlugins, FindPluginReadsTheProjectDescriptor)
 {
-	const std::filesystem::path Root = std::filesystem::temp_directory_path() / ("slate-plugins-" + std::to_string(::getpid()));
-	std::filesystem::remove_all(Root);
+	const LevelwrightTest::FTempDir Temp;
+	const std::filesystem::path& Root = Temp.Path();
 	std::filesystem::create_directories(Root / "Engine/Binaries/Win64");
-	std::filesystem::create_directories(Root / "Project/Plugins/Levelwright");
-	std::filesystem::create_directories(Root / "Project/Plugins/Group/Other");
-	std::ofstream(Root / "Project/Project.uproject") << "{}";
-	std::ofstream(Root / "Project/Plugins/Levelwright/Levelwright.uplugin")
-		<< "\xEF\xBB\xBF{ \"FileVersion\": 3, \"Version\": 4, \"VersionName\": \"1.0.3\", \"FriendlyName\": \"Levelwright\" }";
-	std::ofstream(Root / "Project/Plugins/Group/Other/Other.uplugin") << "{ \"VersionName\": \"2.0\" }";
+	LevelwrightTest::WriteFile(Root / "Project/Project.uproject", "{}");
+	LevelwrightTest::WriteFile(Root / "Project/Plugins/Levelwright/Levelwright.uplugin",
+							   "\xEF\xBB\xBF{ \"FileVersion\": 3, \"Version\": 4, \"VersionName\": \"1.0.3\", \"FriendlyName\": \"Levelwright\" }");
+	LevelwrightTest::WriteFile(Root / "Project/Plugins/Group/Other/Other.uplugin", "{ \"VersionName\": \"2.0\" }");
 	Standin::Engine::FSettings Settings;
 	Settings.BinariesDir = Root / "Engine/Binaries/Win64";
 	Settings.ProjectFile = Root / "Project/Project.uproject";
@@ -119,5 +117,4 @@ TEST(SlatePlugins, FindPluginReadsTheProjectDescriptor)
 	ASSERT_TRUE(IPluginManager::Get().FindPlugin(TEXT("Other")).IsValid());
 	EXPECT_EQ(IPluginManager::Get().FindPlugin(TEXT("Other"))->GetDescriptor().VersionName, FString("2.0"));
 	EXPECT_FALSE(IPluginManager::Get().FindPlugin(TEXT("Missing")).IsValid());
-	std::filesystem::remove_all(Root);
 }

@@ -3,7 +3,6 @@
 // condition looks for the stand-ins; no stand-in identifier appears in the code.
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -13,24 +12,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
+
 namespace fs = std::filesystem;
+using LevelwrightTest::ReadFile;
 
 namespace
 {
 const fs::path PluginSourceDir = fs::path(LEVELWRIGHT_SOURCE_DIR) / "Plugins" / "Levelwright" / "Source" / "Levelwright";
 
-std::string ReadText(const fs::path& Path)
-{
-	std::ifstream Stream(Path, std::ios::binary);
-	std::ostringstream Text;
-	Text << Stream.rdbuf();
-	return Text.str();
-}
-
 std::set<std::string> ReadAllowedHeaders()
 {
 	std::set<std::string> Headers;
-	std::istringstream Lines(ReadText(fs::path(LEVELWRIGHT_SOURCE_DIR) / "Tests" / "Spine" / "EngineHeaders.txt"));
+	std::istringstream Lines(ReadFile(fs::path(LEVELWRIGHT_SOURCE_DIR) / "Tests" / "Spine" / "EngineHeaders.txt"));
 	for (std::string Line; std::getline(Lines, Line);)
 	{
 		if (!Line.empty() && Line[0] != '#')
@@ -164,7 +158,7 @@ TEST_F(FPluginSourceTest, EveryPluginSourceCompilesWithoutTheStandins)
 		{
 			++Files;
 			const std::vector<std::string> FileFindings =
-				FindStandinDependencies({Path.lexically_relative(PluginSourceDir).generic_string(), ReadText(Path)}, AllowedHeaders, PluginHeaders);
+				FindStandinDependencies({Path.lexically_relative(PluginSourceDir).generic_string(), ReadFile(Path)}, AllowedHeaders, PluginHeaders);
 			Findings.insert(Findings.end(), FileFindings.begin(), FileFindings.end());
 		}
 	}

@@ -26,7 +26,7 @@ protected:
 
 	void WriteManifest(const std::filesystem::path& Library, const std::string& InstallDirName)
 	{
-		WriteText(Library / "steamapps" / "appmanifest_731904.acf",
+		WriteFile(Library / "steamapps" / "appmanifest_731904.acf",
 				  "\"AppState\"\n{\n\t\"appid\"\t\t\"731904\"\n\t\"installdir\"\t\t\"" + InstallDirName + "\"\n}\n");
 	}
 };
@@ -51,7 +51,7 @@ TEST_F(SteamAppInstallTest, AppNotInstalledGivesZeroAndAnEmptyString)
 
 TEST_F(SteamAppInstallTest, OldLibraryFormatWithTheSteamFolderImplicit)
 {
-	WriteText(SteamApps() / "libraryfolders.vdf", "\"LibraryFolders\"\n{\n"
+	WriteFile(SteamApps() / "libraryfolders.vdf", "\"LibraryFolders\"\n{\n"
 												  "\t\"TimeNextStatsReport\"\t\t\"1558451506\"\n"
 												  "\t\"ContentStatsID\"\t\t\"7825075166457755736\"\n"
 												  "\t\"1\"\t\t\"E:\\\\Games\\\\Steam Library\"\n}\n");
@@ -70,7 +70,7 @@ TEST_F(SteamAppInstallTest, SteamFolderIsSearchedFirst)
 TEST_F(SteamAppInstallTest, InstallPathInClientJsonWinsOverTheRegistry)
 {
 	const std::filesystem::path Other = Machine / "drives" / "f" / "Steam";
-	WriteText(Other / "steamapps" / "libraryfolders.vdf", "\"libraryfolders\" { }");
+	WriteFile(Other / "steamapps" / "libraryfolders.vdf", "\"libraryfolders\" { }");
 	WriteManifest(Other, "DrovikF");
 	SetClient({{"installPath", "F:/Steam/"}});
 	ASSERT_TRUE(SteamAPI_Init());
@@ -79,7 +79,7 @@ TEST_F(SteamAppInstallTest, InstallPathInClientJsonWinsOverTheRegistry)
 
 TEST_F(SteamAppInstallTest, NoRegistryValueAndNoInstallPathFindsNothing)
 {
-	WriteText(Machine / "registry.reg", "Windows Registry Editor Version 5.00\r\n");
+	WriteFile(Machine / "registry.reg", "Windows Registry Editor Version 5.00\r\n");
 	ASSERT_TRUE(SteamAPI_Init());
 	EXPECT_EQ(InstallDir(DrovikAppId), "");
 }
@@ -94,7 +94,7 @@ TEST_F(SteamAppInstallTest, ShortBufferIsCutAndTerminated)
 
 TEST_F(SteamAppInstallTest, BrokenLibraryFileStillSearchesTheSteamFolder)
 {
-	WriteText(SteamApps() / "libraryfolders.vdf", "\"libraryfolders\"\n{\n\t\"1\"\n\t{\n\t\t\"path\" ");
+	WriteFile(SteamApps() / "libraryfolders.vdf", "\"libraryfolders\"\n{\n\t\"1\"\n\t{\n\t\t\"path\" ");
 	WriteManifest(SteamApps().parent_path(), "DrovikVR");
 	ASSERT_TRUE(SteamAPI_Init());
 	EXPECT_EQ(InstallDir(DrovikAppId), "C:\\Program Files (x86)\\Steam\\steamapps\\common\\DrovikVR");

@@ -186,8 +186,8 @@ TEST_F(SteamCallResultTest, ResultFinishedBeforeRegistrationWaitsForIt)
 TEST_F(SteamCallResultTest, SubmissionFromAWorkerWhileThePumpRuns)
 {
 	StartSteam();
-	const std::filesystem::path Content = Temp / "content";
-	WriteText(Content / "WindowsNoEditor.pak", "pak bytes");
+	const std::filesystem::path Content = Temp.Path() / "content";
+	WriteFile(Content / "WindowsNoEditor.pak", "pak bytes");
 	CCallResult<ResultRecorder, SubmitItemUpdateResult_t> Holder;
 	std::atomic<bool> bSubmitted = false;
 	std::thread Worker([&] {

@@ -137,7 +137,7 @@ TEST_F(SteamContextTest, ClientAnswersOnlyItsOwnVersions)
 
 TEST_F(SteamContextTest, AppIdComesFromTheWorkingFolder)
 {
-	WriteText(Work / "steam_appid.txt", "480\n");
+	WriteFile(Work / "steam_appid.txt", "480\n");
 	ASSERT_TRUE(SteamAPI_Init());
 	EXPECT_EQ(SteamUtils()->GetAppID(), 480u);
 }

@@ -7,11 +7,11 @@
 #include "Standin/Log.h"
 #include "Standin/Machine.h"
 #include "SteamStandin.h"
+#include "TestFiles.h"
 #include "steam/steam_api.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -36,15 +36,10 @@ class SteamDllTest : public ::testing::Test
 protected:
 	void SetUp() override
 	{
-		std::string Pattern = (fs::temp_directory_path() / "levelwright-steamdll-XXXXXX").string();
-		ASSERT_NE(::mkdtemp(Pattern.data()), nullptr);
-		Root = Pattern;
-		Binaries = Root / "Engine" / "Binaries" / "Win64";
-		DllFolder = Root / "Engine" / "Binaries" / "ThirdParty" / "Steamworks" / "Steamv139" / "Win64";
 		fs::create_directories(Binaries);
 		fs::create_directories(DllFolder);
-		fs::create_symlink(BuiltSteamDll(), DllFolder / "steam_api64.dll");
-		Standin::Machine::SetRoot(Root / "machine");
+		fs::create_symlink(LevelwrightTest::BuiltSteamDll(), DllFolder / "steam_api64.dll");
+		Standin::Machine::SetRoot(Temp.Path() / "machine");
 		Standin::Log::KeepLines(true);
 		Standin::Engine::FSettings Settings;
 		Settings.BinariesDir = Binaries;
@@ -53,18 +48,7 @@ protected:
 		fs::current_path(Binaries);
 	}
 
-	void TearDown() override
-	{
-		fs::current_path(PreviousWorkingFolder);
-		std::error_code Ignored;
-		fs::remove_all(Root, Ignored);
-	}
-
-	static fs::path BuiltSteamDll()
-	{
-		return fs::path(LEVELWRIGHT_BINARIES_DIR).parent_path() / "ThirdParty" / "Steamworks" / "Steamv139" / "Win64" /
-			   "steam_api64.dll";
-	}
+	void TearDown() override { fs::current_path(PreviousWorkingFolder); }
 
 	// The folder as the plugin names it: relative to the binaries folder, with a trailing '/'.
 	static FString EngineDllFolder() { return FPaths::EngineDir() + TEXT("Binaries/ThirdParty/Steamworks/Steamv139/Win64/"); }
@@ -74,12 +58,12 @@ protected:
 	void ReplaceDll(const std::string& Bytes) const
 	{
 		fs::remove(DllFolder / "steam_api64.dll");
-		std::ofstream(DllFolder / "steam_api64.dll", std::ios::binary) << Bytes;
+		LevelwrightTest::WriteFile(DllFolder / "steam_api64.dll", Bytes);
 	}
 
-	fs::path Root;
-	fs::path Binaries;
-	fs::path DllFolder;
+	LevelwrightTest::FTempDir Temp;
+	const fs::path Binaries = Temp.Path() / "Engine" / "Binaries" / "Win64";
+	const fs::path DllFolder = (Temp.Path() / "Engine" / LevelwrightTest::SteamDllInEngine).parent_path();
 	fs::path PreviousWorkingFolder;
 };
 
@@ -165,10 +149,10 @@ TEST_F(SteamDllTest, LoadedFromTheEngineFolderEveryCallReachesIt)
 
 TEST_F(SteamDllTest, DrivePathsGoThroughTheMachine)
 {
-	const fs::path OnDriveC = Root / "machine" / "drives" / "c" / "UE_4.21" / "Engine" / "Binaries" / "ThirdParty" / "Steamworks" /
+	const fs::path OnDriveC = Temp.Path() / "machine" / "drives" / "c" / "UE_4.21" / "Engine" / "Binaries" / "ThirdParty" / "Steamworks" /
 							  "Steamv139" / "Win64";
 	fs::create_directories(OnDriveC);
-	fs::create_symlink(BuiltSteamDll(), OnDriveC / "steam_api64.dll");
+	fs::create_symlink(LevelwrightTest::BuiltSteamDll(), OnDriveC / "steam_api64.dll");
 	void* Handle = FPlatformProcess::GetDllHandle(TEXT("C:\\UE_4.21\\Engine\\Binaries\\ThirdParty\\Steamworks\\Steamv139\\Win64\\steam_api64.dll"));
 	ASSERT_NE(Handle, nullptr);
 	// The same file by another path is the same module.
@@ -179,8 +163,8 @@ TEST_F(SteamDllTest, DrivePathsGoThroughTheMachine)
 
 TEST_F(SteamDllTest, BareNameIsLookedForInThePushedFolderThenTheBinariesFolder)
 {
-	std::ofstream(Binaries / "Other.dll") << "not a library";
-	fs::create_symlink(BuiltSteamDll(), DllFolder / "Other.dll");
+	LevelwrightTest::WriteFile(Binaries / "Other.dll", "not a library");
+	fs::create_symlink(LevelwrightTest::BuiltSteamDll(), DllFolder / "Other.dll");
 	// Nothing pushed: the binaries folder's file is found, and refused.
 	EXPECT_EQ(FPlatformProcess::GetDllHandle(TEXT("Other.dll")), nullptr);
 	EXPECT_TRUE(Standin::Log::Contains("LogWindows: Failed to load 'Other.dll' (GetLastError=193)"));

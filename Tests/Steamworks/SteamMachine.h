@@ -4,15 +4,17 @@
 #pragma once
 
 #include "Standin/Machine.h"
+#include "TestFiles.h"
 #include "steam/steam_api.h"
 
 #include <dlfcn.h>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <unistd.h>
+
+using LevelwrightTest::ReadFile;
+using LevelwrightTest::WriteFile;
 
 class SteamMachineTest : public ::testing::Test
 {
@@ -20,26 +22,14 @@ protected:
 	using Json = nlohmann::ordered_json;
 	static constexpr AppId_t DrovikAppId = 731904;
 
-	// The DLL the build staged in its engine folder (Engine/Binaries/Win64 up one).
-	static std::filesystem::path BuiltSteamDll()
-	{
-		return std::filesystem::path(LEVELWRIGHT_BINARIES_DIR).parent_path() / "ThirdParty" / "Steamworks" / "Steamv139" /
-			   "Win64" / "steam_api64.dll";
-	}
-
 	void SetUp() override
 	{
-		ASSERT_NE(::dlopen(BuiltSteamDll().c_str(), RTLD_NOW | RTLD_LOCAL), nullptr) << ::dlerror();
-		std::string Pattern = (std::filesystem::temp_directory_path() / "levelwright-steam-XXXXXX").string();
-		ASSERT_NE(::mkdtemp(Pattern.data()), nullptr);
-		Temp = Pattern;
-		Machine = Temp / "machine";
-		std::filesystem::copy(std::filesystem::path(LEVELWRIGHT_SOURCE_DIR) / "Samples" / "machine", Machine,
-							  std::filesystem::copy_options::recursive);
+		// The DLL the build staged in its engine folder.
+		ASSERT_NE(::dlopen(LevelwrightTest::BuiltSteamDll().c_str(), RTLD_NOW | RTLD_LOCAL), nullptr) << ::dlerror();
+		std::filesystem::copy(LevelwrightTest::SourceDir() / "Samples" / "machine", Machine, std::filesystem::copy_options::recursive);
 		Standin::Machine::SetRoot(Machine);
-		Work = Temp / "work";
 		std::filesystem::create_directories(Work);
-		WriteText(Work / "steam_appid.txt", "731904");
+		WriteFile(Work / "steam_appid.txt", "731904");
 		PreviousWorkingFolder = std::filesystem::current_path();
 		std::filesystem::current_path(Work);
 	}
@@ -48,20 +38,6 @@ protected:
 	{
 		SteamAPI_Shutdown();
 		std::filesystem::current_path(PreviousWorkingFolder);
-		std::error_code Ignored;
-		std::filesystem::remove_all(Temp, Ignored);
-	}
-
-	static void WriteText(const std::filesystem::path& Path, const std::string& Text)
-	{
-		std::filesystem::create_directories(Path.parent_path());
-		std::ofstream(Path, std::ios::binary) << Text;
-	}
-
-	static std::string ReadText(const std::filesystem::path& Path)
-	{
-		std::ifstream Stream(Path, std::ios::binary);
-		return std::string((std::istreambuf_iterator<char>(Stream)), std::istreambuf_iterator<char>());
 	}
 
 	std::filesystem::path ClientFile() const { return Machine / "steam" / "client.json"; }
@@ -69,9 +45,9 @@ protected:
 	// Sets keys of client.json, keeping the others.
 	void SetClient(const Json& Changes)
 	{
-		Json Client = Json::parse(ReadText(ClientFile()));
+		Json Client = Json::parse(ReadFile(ClientFile()));
 		Client.update(Changes);
-		WriteText(ClientFile(), Client.dump(4));
+		WriteFile(ClientFile(), Client.dump(4));
 	}
 
 	std::filesystem::path ItemFolder(PublishedFileId_t Id) const
@@ -79,7 +55,7 @@ protected:
 		return Machine / "steam" / "workshop" / "731904" / std::to_string(Id);
 	}
 
-	Json ReadItem(PublishedFileId_t Id) const { return Json::parse(ReadText(ItemFolder(Id) / "item.json")); }
+	Json ReadItem(PublishedFileId_t Id) const { return Json::parse(ReadFile(ItemFolder(Id) / "item.json")); }
 
 	static void Pump(int Frames = 1)
 	{
@@ -95,9 +71,9 @@ protected:
 		ASSERT_NE(SteamUGC(), nullptr);
 	}
 
-	std::filesystem::path Temp;
-	std::filesystem::path Machine;
-	std::filesystem::path Work;
+	LevelwrightTest::FTempDir Temp;
+	const std::filesystem::path Machine = Temp.Path() / "machine";
+	const std::filesystem::path Work = Temp.Path() / "work";
 	std::filesystem::path PreviousWorkingFolder;
 };
 

@@ -21,9 +21,9 @@ protected:
 	// A content folder of 200000 + 100000 bytes and a preview of 50000.
 	UGCUpdateHandle_t StartLargeUpdate()
 	{
-		const std::filesystem::path Content = Temp / "Large";
-		WriteText(Content / "WindowsNoEditor.pak", std::string(200000, 'w'));
-		WriteText(Content / "LinuxServer.pak", std::string(100000, 'l'));
+		const std::filesystem::path Content = Temp.Path() / "Large";
+		WriteFile(Content / "WindowsNoEditor.pak", std::string(200000, 'w'));
+		WriteFile(Content / "LinuxServer.pak", std::string(100000, 'l'));
 		const UGCUpdateHandle_t Update = StartArenaUpdate();
 		EXPECT_TRUE(SteamUGC()->SetItemContent(Update, Content.c_str()));
 		EXPECT_TRUE(SteamUGC()->SetItemPreview(Update, MakeFile("preview.png", 50000).c_str()));

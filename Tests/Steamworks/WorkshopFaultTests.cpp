@@ -17,7 +17,7 @@ TEST_F(SteamWorkshopTest, CreateItemFaults)
 	EXPECT_EQ(Result.m_eResult, k_EResultAccessDenied);
 	EXPECT_EQ(Result.m_nPublishedFileId, 0u);
 	EXPECT_FALSE(std::filesystem::exists(ItemFolder(2000000002)));
-	EXPECT_EQ(Json::parse(ReadText(ClientFile()))["nextItemId"], 2000000002u);
+	EXPECT_EQ(Json::parse(ReadFile(ClientFile()))["nextItemId"], 2000000002u);
 
 	SetClient({{"faults", {{"CreateItem", "refuse"}}}});
 	EXPECT_EQ(SteamUGC()->CreateItem(DrovikAppId, k_EWorkshopFileTypeCommunity), k_uAPICallInvalid);
@@ -113,7 +113,7 @@ TEST_F(SteamWorkshopTest, SubmissionToAVanishedItemFails)
 	Pump(2);
 	ASSERT_EQ(Owner.SubmitCalls, 1);
 	EXPECT_EQ(Owner.LastSubmit.m_eResult, k_EResultFileNotFound);
-	EXPECT_EQ(ReadText(ItemFolder(ArenaId) / "content" / "WindowsNoEditor.pak"),
+	EXPECT_EQ(ReadFile(ItemFolder(ArenaId) / "content" / "WindowsNoEditor.pak"),
 			  "Placeholder for the Arena map pak (Windows).\n");
 	EXPECT_TRUE(StagingIsEmpty());
 }

@@ -41,30 +41,30 @@ protected:
 	// A content folder as the submit job writes it.
 	std::filesystem::path MakeContent(const std::string& Name = "Workshop")
 	{
-		const std::filesystem::path Folder = Temp / Name;
-		WriteText(Folder / "WindowsNoEditor.pak", "windows pak");
-		WriteText(Folder / "LinuxServer.pak", "linux pak");
-		WriteText(Folder / "metadata.json", "{ test: 1 }");
+		const std::filesystem::path Folder = Temp.Path() / Name;
+		WriteFile(Folder / "WindowsNoEditor.pak", "windows pak");
+		WriteFile(Folder / "LinuxServer.pak", "linux pak");
+		WriteFile(Folder / "metadata.json", "{ test: 1 }");
 		return Folder;
 	}
 
 	std::filesystem::path MakeFile(const std::string& Name, size_t Bytes)
 	{
-		const std::filesystem::path File = Temp / Name;
-		WriteText(File, std::string(Bytes, 'p'));
+		const std::filesystem::path File = Temp.Path() / Name;
+		WriteFile(File, std::string(Bytes, 'p'));
 		return File;
 	}
 
 	// item.json and content/ exactly as they are now, to compare after a failed submission.
 	std::string Snapshot(PublishedFileId_t Id) const
 	{
-		std::string Out = ReadText(ItemFolder(Id) / "item.json");
+		std::string Out = ReadFile(ItemFolder(Id) / "item.json");
 		for (const auto& Entry : std::filesystem::recursive_directory_iterator(ItemFolder(Id)))
 		{
 			Out += "\n" + Entry.path().lexically_relative(ItemFolder(Id)).string();
 			if (Entry.is_regular_file())
 			{
-				Out += "=" + ReadText(Entry.path());
+				Out += "=" + ReadFile(Entry.path());
 			}
 		}
 		return Out;

@@ -11,19 +11,19 @@ TEST_F(SteamWorkshopTest, CreateItemTakesTheRecordedNextIdAndWritesAnEmptyItem)
 	const Json Item = ReadItem(2000000002);
 	EXPECT_EQ(Item.dump(), R"({"id":2000000002,"title":"","description":"","tags":[],"metadata":"","visibility":0,)"
 						   R"("preview":"","versions":[]})");
-	EXPECT_EQ(Json::parse(ReadText(ClientFile()))["nextItemId"], 2000000003u);
-	EXPECT_EQ(Json::parse(ReadText(ClientFile()))["user"], "MapAuthor");
+	EXPECT_EQ(Json::parse(ReadFile(ClientFile()))["nextItemId"], 2000000003u);
+	EXPECT_EQ(Json::parse(ReadFile(ClientFile()))["user"], "MapAuthor");
 }
 
 TEST_F(SteamWorkshopTest, IdsStartAt2000000001AndSkipTakenOnes)
 {
-	Json Client = Json::parse(ReadText(ClientFile()));
+	Json Client = Json::parse(ReadFile(ClientFile()));
 	Client.erase("nextItemId");
-	WriteText(ClientFile(), Client.dump());
+	WriteFile(ClientFile(), Client.dump());
 	StartSteam();
 	EXPECT_EQ(CreateItem().m_nPublishedFileId, 2000000002u); // 2000000001 is the sample's Arena
 	std::filesystem::remove_all(Machine / "steam" / "workshop");
-	WriteText(ClientFile(), Client.dump());
+	WriteFile(ClientFile(), Client.dump());
 	Owner = {};
 	EXPECT_EQ(CreateItem().m_nPublishedFileId, 2000000001u);
 }
@@ -32,7 +32,7 @@ TEST_F(SteamWorkshopTest, SubmissionStoresContentPreviewFieldsAndAVersion)
 {
 	StartSteam();
 	const std::filesystem::path Content = MakeContent();
-	WriteText(Content / "Maps" / "Arena.umap", "map");
+	WriteFile(Content / "Maps" / "Arena.umap", "map");
 	const std::filesystem::path Preview = MakeFile("Preview.PNG", 64);
 	const UGCUpdateHandle_t Update = StartArenaUpdate();
 	ASSERT_NE(Update, k_UGCUpdateHandleInvalid);
@@ -58,8 +58,8 @@ TEST_F(SteamWorkshopTest, SubmissionStoresContentPreviewFieldsAndAVersion)
 	EXPECT_EQ(Item["versions"][0]["changeNote"], "First version");
 	EXPECT_EQ(Item["versions"][1].dump(), R"({"changeNote":"Second version","files":["LinuxServer.pak",)"
 										  R"("Maps/Arena.umap","WindowsNoEditor.pak","metadata.json"]})");
-	EXPECT_EQ(ReadText(ItemFolder(ArenaId) / "content" / "Maps" / "Arena.umap"), "map");
-	EXPECT_EQ(ReadText(ItemFolder(ArenaId) / "preview.png"), std::string(64, 'p'));
+	EXPECT_EQ(ReadFile(ItemFolder(ArenaId) / "content" / "Maps" / "Arena.umap"), "map");
+	EXPECT_EQ(ReadFile(ItemFolder(ArenaId) / "preview.png"), std::string(64, 'p'));
 	EXPECT_TRUE(StagingIsEmpty());
 }
 
@@ -71,11 +71,11 @@ TEST_F(SteamWorkshopTest, ContentIsCopiedAsItWasAtSubmission)
 	ASSERT_TRUE(SteamUGC()->SetItemContent(Update, Content.c_str()));
 	CCallResult<ResultRecorder, SubmitItemUpdateResult_t> Holder;
 	Holder.Set(SteamUGC()->SubmitItemUpdate(Update, "Snapshot"), &Owner, &ResultRecorder::OnSubmit);
-	WriteText(Content / "WindowsNoEditor.pak", "rebuilt later");
-	WriteText(Content / "Late.pak", "late");
+	WriteFile(Content / "WindowsNoEditor.pak", "rebuilt later");
+	WriteFile(Content / "Late.pak", "late");
 	Pump(2);
 	ASSERT_EQ(Owner.SubmitCalls, 1);
-	EXPECT_EQ(ReadText(ItemFolder(ArenaId) / "content" / "WindowsNoEditor.pak"), "windows pak");
+	EXPECT_EQ(ReadFile(ItemFolder(ArenaId) / "content" / "WindowsNoEditor.pak"), "windows pak");
 	EXPECT_FALSE(std::filesystem::exists(ItemFolder(ArenaId) / "content" / "Late.pak"));
 }
 
@@ -83,7 +83,7 @@ TEST_F(SteamWorkshopTest, ContentIsCopiedAsItWasAtSubmission)
 TEST_F(SteamWorkshopTest, UpdateWithoutContentKeepsContentAndPreview)
 {
 	StartSteam();
-	const std::string ContentBefore = ReadText(ItemFolder(ArenaId) / "content" / "metadata.json");
+	const std::string ContentBefore = ReadFile(ItemFolder(ArenaId) / "content" / "metadata.json");
 	const UGCUpdateHandle_t Update = StartArenaUpdate();
 	ASSERT_TRUE(SteamUGC()->SetItemTitle(Update, "Arena Night"));
 	EXPECT_EQ(Submit(Update, "Sync metadata").m_eResult, k_EResultOK);
@@ -92,7 +92,7 @@ TEST_F(SteamWorkshopTest, UpdateWithoutContentKeepsContentAndPreview)
 	EXPECT_EQ(Item["tags"], Json({"Deathmatch"}));
 	EXPECT_EQ(Item["preview"], "preview.png");
 	EXPECT_EQ(Item["versions"][1]["files"], Item["versions"][0]["files"]);
-	EXPECT_EQ(ReadText(ItemFolder(ArenaId) / "content" / "metadata.json"), ContentBefore);
+	EXPECT_EQ(ReadFile(ItemFolder(ArenaId) / "content" / "metadata.json"), ContentBefore);
 	EXPECT_TRUE(std::filesystem::exists(ItemFolder(ArenaId) / "preview.png"));
 }
 
@@ -107,17 +107,17 @@ TEST_F(SteamWorkshopTest, NonAsciiTitleAndContentPathArriveAsUtf8)
 	const Json Item = ReadItem(ArenaId);
 	EXPECT_EQ(Item["title"], "Arène du Nord");
 	EXPECT_EQ(Item["versions"][1]["changeNote"], "Première");
-	EXPECT_EQ(ReadText(ItemFolder(ArenaId) / "content" / "LinuxServer.pak"), "linux pak");
+	EXPECT_EQ(ReadFile(ItemFolder(ArenaId) / "content" / "LinuxServer.pak"), "linux pak");
 }
 
 TEST_F(SteamWorkshopTest, DrivePathsAreLookedUpOnTheMachine)
 {
 	StartSteam();
-	WriteText(Machine / "drives" / "e" / "Maps" / "Workshop" / "WindowsNoEditor.pak", "from drive e");
+	WriteFile(Machine / "drives" / "e" / "Maps" / "Workshop" / "WindowsNoEditor.pak", "from drive e");
 	const UGCUpdateHandle_t Update = StartArenaUpdate();
 	ASSERT_TRUE(SteamUGC()->SetItemContent(Update, "E:\\Maps\\Workshop"));
 	EXPECT_EQ(Submit(Update).m_eResult, k_EResultOK);
-	EXPECT_EQ(ReadText(ItemFolder(ArenaId) / "content" / "WindowsNoEditor.pak"), "from drive e");
+	EXPECT_EQ(ReadFile(ItemFolder(ArenaId) / "content" / "WindowsNoEditor.pak"), "from drive e");
 }
 
 TEST_F(SteamWorkshopTest, TextLimits)
@@ -170,7 +170,7 @@ TEST_F(SteamWorkshopTest, ContentMustBeAnAbsoluteFolder)
 {
 	StartSteam();
 	const std::filesystem::path Content = MakeContent();
-	for (const std::string& Folder : {(Temp / "missing").string(), (Content / "LinuxServer.pak").string(),
+	for (const std::string& Folder : {(Temp.Path() / "missing").string(), (Content / "LinuxServer.pak").string(),
 									 std::string("Workshop/relative")})
 	{
 		const UGCUpdateHandle_t Update = StartArenaUpdate();
@@ -183,7 +183,7 @@ TEST_F(SteamWorkshopTest, PreviewMustExistAndBeFrom16BytesToUnder1MB)
 {
 	StartSteam();
 	const std::vector<std::pair<std::filesystem::path, EResult>> Cases = {
-		{Temp / "missing.png", k_EResultFileNotFound},
+		{Temp.Path() / "missing.png", k_EResultFileNotFound},
 		{MakeFile("tiny.png", 15), k_EResultInvalidParam},
 		{MakeFile("small.png", 16), k_EResultOK},
 		{MakeFile("large.png", 1024 * 1024 - 1), k_EResultOK},

@@ -1,7 +1,6 @@
 #include "PakTestSupport.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,18 +81,6 @@ FRunResult RunUnrealPak(const std::vector<std::string>& Arguments, const std::ve
 	return Result;
 }
 
-std::string ReadFile(const std::filesystem::path& Path)
-{
-	std::ifstream Stream(Path, std::ios::binary);
-	return std::string(std::istreambuf_iterator<char>(Stream), {});
-}
-
-void WriteFile(const std::filesystem::path& Path, const std::string& Bytes)
-{
-	std::filesystem::create_directories(Path.parent_path());
-	std::ofstream(Path, std::ios::binary) << Bytes;
-}
-
 std::vector<uint8_t> ToBytes(const std::string& Text)
 {
 	return std::vector<uint8_t>(Text.begin(), Text.end());
@@ -101,25 +88,12 @@ std::vector<uint8_t> ToBytes(const std::string& Text)
 
 std::filesystem::path ReferenceDir()
 {
-	return std::filesystem::path(LEVELWRIGHT_SOURCE_DIR) / "Tests" / "UnrealPak" / "Fixtures" / "pak-v7-reference";
+	return LevelwrightTest::SourceDir() / "Tests" / "UnrealPak" / "Fixtures" / "pak-v7-reference";
 }
 
 std::string ListLine(const std::string& Source, const std::string& Dest)
 {
 	return "\"" + Source + "\" \"" + Dest + "\"\r\n";
-}
-
-void FPakTest::SetUp()
-{
-	std::string Template = (std::filesystem::temp_directory_path() / "unrealpak-test-XXXXXX").string();
-	ASSERT_NE(::mkdtemp(Template.data()), nullptr);
-	Scratch = Template;
-}
-
-void FPakTest::TearDown()
-{
-	std::error_code Ignored;
-	std::filesystem::remove_all(Scratch, Ignored);
 }
 
 std::filesystem::path FPakTest::MakeSource(const std::string& Relative, size_t Size)

@@ -1,8 +1,9 @@
-// Shared helpers of the UnrealPak tests: a scratch folder, file helpers and a runner for the built
-// UnrealPak.exe as a child process.
+// Shared helpers of the UnrealPak tests: a scratch folder and the file helpers (the shared test
+// files), and a runner for the built UnrealPak.exe as a child process.
 #pragma once
 
 #include "Standin/Pak/PakFormat.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,8 @@ struct FRunResult
 // entries.
 FRunResult RunUnrealPak(const std::vector<std::string>& Arguments, const std::vector<std::string>& Environment = {});
 
-std::string ReadFile(const std::filesystem::path& Path);
-void WriteFile(const std::filesystem::path& Path, const std::string& Bytes);
+using LevelwrightTest::ReadFile;
+using LevelwrightTest::WriteFile;
 std::vector<uint8_t> ToBytes(const std::string& Text);
 
 // The archive written by the real 4.21 UnrealPak, with its inputs (Tests/UnrealPak/Fixtures).
@@ -40,13 +41,11 @@ std::string ListLine(const std::string& Source, const std::string& Dest);
 class FPakTest : public ::testing::Test
 {
 protected:
-	void SetUp() override;
-	void TearDown() override;
-
 	// Writes a source file of Size bytes (a repeating pattern seeded by its name) below the scratch
 	// folder and returns its path.
 	std::filesystem::path MakeSource(const std::string& Relative, size_t Size);
 
-	std::filesystem::path Scratch;
+	LevelwrightTest::FTempDir Temp;
+	const std::filesystem::path Scratch = Temp.Path();
 };
 } // namespace PakTest

@@ -32,16 +32,6 @@ std::string FWindowTest::Describe(const TSharedRef<SWidget>& Widget)
 	return Standin::Slate::FHeadlessWindow(Widget, FVector2D(1024, 640)).Describe();
 }
 
-int FWindowTest::CountLines(const std::string& Text) const
-{
-	int Count = 0;
-	for (const std::string& Line : LogLines())
-	{
-		Count += Line.find(Text) != std::string::npos ? 1 : 0;
-	}
-	return Count;
-}
-
 std::string ToUtf8(const FText& Text)
 {
 	return Standin::ToUtf8(Text.ToString());

@@ -21,8 +21,6 @@ protected:
 	// What the window shows, laid out headless as the editor's tab would show it.
 	static std::string Describe(const TSharedRef<SWidget>& Widget);
 
-	// Log lines that contain Text.
-	int CountLines(const std::string& Text) const;
 	int EnsureReports(const std::string& Expression) const { return CountLines("Ensure condition failed: " + Expression + " [File:"); }
 };
 

@@ -1,14 +1,13 @@
 // RegOpenKeyExW, RegQueryValueExW and RegCloseKey over a temporary machine's registry.reg, used the
 // way the plugin reads the Steam folder: size query first, then the data.
 #include "Standin/Machine.h"
+#include "TestFiles.h"
 #include "Windows/AllowWindowsPlatformTypes.h"
 #include "Windows/WindowsHWrapper.h"
 #include "Windows/HideWindowsPlatformTypes.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace
 {
@@ -19,10 +18,7 @@ class RegistryApiTest : public ::testing::Test
 protected:
 	void SetUp() override
 	{
-		std::string Pattern = (std::filesystem::temp_directory_path() / "levelwright-registry-XXXXXX").string();
-		ASSERT_NE(::mkdtemp(Pattern.data()), nullptr);
-		Machine = Pattern;
-		Standin::Machine::SetRoot(Machine);
+		Standin::Machine::SetRoot(Machine.Path());
 		WriteUtf8("Windows Registry Editor Version 5.00\r\n\r\n"
 				  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Valve\\Steam]\r\n"
 				  "\"InstallPath\"=\"C:\\\\Program Files (x86)\\\\Steam\"\r\n"
@@ -30,13 +26,7 @@ protected:
 				  "\"Empty\"=\"\"\r\n");
 	}
 
-	void TearDown() override
-	{
-		std::error_code Ignored;
-		std::filesystem::remove_all(Machine, Ignored);
-	}
-
-	void WriteUtf8(const std::string& Text) { std::ofstream(Machine / "registry.reg", std::ios::binary) << Text; }
+	void WriteUtf8(const std::string& Text) { LevelwrightTest::WriteFile(Machine.Path() / "registry.reg", Text); }
 
 	HKEY OpenSteam()
 	{
@@ -45,7 +35,7 @@ protected:
 		return Key;
 	}
 
-	std::filesystem::path Machine;
+	LevelwrightTest::FTempDir Machine;
 };
 } // namespace
 
@@ -151,7 +141,7 @@ TEST_F(RegistryApiTest, Utf16FileAsRegeditWritesIt)
 
 TEST_F(RegistryApiTest, NoRegistryFileMeansNoKey)
 {
-	std::filesystem::remove(Machine / "registry.reg");
+	std::filesystem::remove(Machine.Path() / "registry.reg");
 	HKEY Key = nullptr;
 	EXPECT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, SteamKey, 0, KEY_READ, &Key), ERROR_FILE_NOT_FOUND);
 }

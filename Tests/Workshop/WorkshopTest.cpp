@@ -34,11 +34,6 @@ void FWorkshopTest::SetFault(const std::string& Operation, const std::string& Js
 	WriteFile(ClientFile, Client.dump(4));
 }
 
-std::filesystem::path FWorkshopTest::ItemDir(uint64 Id) const
-{
-	return Machine.Path() / "steam" / "workshop" / "731904" / std::to_string(Id);
-}
-
 FWorkshopTest::FJson FWorkshopTest::ReadItem(uint64 Id) const
 {
 	return FJson::parse(ReadFile(ItemDir(Id) / "item.json"));
@@ -52,16 +47,6 @@ bool FWorkshopTest::WaitForRequest()
 bool FWorkshopTest::EnsureReported(const std::string& Expression) const
 {
 	return LogHas("Ensure condition failed: " + Expression + " [File:");
-}
-
-int FWorkshopTest::CountLines(const std::string& Text) const
-{
-	int Count = 0;
-	for (const std::string& Line : LogLines())
-	{
-		Count += Line.find(Text) != std::string::npos ? 1 : 0;
-	}
-	return Count;
 }
 
 FDecodedPng DecodePng(const std::filesystem::path& File)

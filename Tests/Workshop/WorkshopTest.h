@@ -30,15 +30,10 @@ protected:
 	// client.json "faults": {"<Operation>": <JsonValue>}, e.g. SetFault("CreateItem", "\"refuse\"").
 	void SetFault(const std::string& Operation, const std::string& JsonValue);
 	FJson ReadItem(uint64 Id) const;
-	std::filesystem::path ItemDir(uint64 Id) const;
 
 	// Ticks until bRequestPending is false; false on timeout.
 	bool WaitForRequest();
 	bool EnsureReported(const std::string& Expression) const;
-	// Log lines that contain Text.
-	int CountLines(const std::string& Text) const;
-
-	std::filesystem::path SavedDir() const { return Project.Dir() / "Saved"; }
 };
 
 struct FDecodedPng
