@@ -270,108 +270,58 @@ TSharedRef<SWidget> SDrovikWorkshopWindow::MakeQuarnModPage()
 
 TSharedRef<SWidget> SDrovikWorkshopWindow::MakeTestingPage()
 {
-	return MakePage(
-		SNew(SVerticalBox)
-		+ SVerticalBox::Slot()
-		.FillHeight(1)
-		[
-			SNew(STextBlock)
-			.Text(Text(TEXT("Click on \"stage\" to cook and copy the map to your Drovik installation for testing purposes, single player only")))
-			.AutoWrapText(true)
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		.HAlign(HAlign_Left)
-		.VAlign(VAlign_Top)
-		.Padding(0, 10, 0, 0)
-		[
-			MakeActionButton(TEXT("Stage"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::StageButtonClicked), EJobKind::Stage)
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		.HAlign(HAlign_Left)
-		.VAlign(VAlign_Top)
-		.Padding(0, 5, 0, 0)
-		[
-			MakeCheckBox(TEXT("Cook only what changed"), ECheckBoxState::Unchecked,
-						 FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnCookOnlyWhatChangedChanged))
-		]);
+	return MakeActionPage(TEXT("Click on \"stage\" to cook and copy the map to your Drovik installation for testing purposes, single player only"),
+						  {
+							  {MakeActionButton(TEXT("Stage"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::StageButtonClicked), EJobKind::Stage), 10},
+							  {MakeCheckBox(TEXT("Cook only what changed"), ECheckBoxState::Unchecked,
+											FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnCookOnlyWhatChangedChanged)),
+							   5},
+						  });
 }
 
 TSharedRef<SWidget> SDrovikWorkshopWindow::MakeDeploymentPage()
 {
-	return MakePage(
-		SNew(SVerticalBox)
-		+ SVerticalBox::Slot()
-		.FillHeight(1)
-		[
-			SNew(STextBlock)
-			.Text(Text(TEXT("Submit content to the workshop")))
-			.AutoWrapText(true)
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		.Padding(0, 10, 0, 0)
-		[
-			SNew(STextBlock)
-			.Text(Text(TEXT("Change note")))
-			.AutoWrapText(true)
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		.HAlign(HAlign_Left)
-		[
-			SNew(SEditableTextBox)
-			.MinDesiredWidth(512)
-			.OnTextChanged(this, &SDrovikWorkshopWindow::OnNotesTextChanged)
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		.HAlign(HAlign_Left)
-		.VAlign(VAlign_Top)
-		.Padding(0, 10, 0, 0)
-		[
-			MakeActionButton(TEXT("Submit"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitButtonClicked), EJobKind::Submit)
-		]);
+	return MakeActionPage(TEXT("Submit content to the workshop"),
+						  {
+							  {SNew(STextBlock).Text(Text(TEXT("Change note"))).AutoWrapText(true), 10, true},
+							  {SNew(SEditableTextBox).MinDesiredWidth(512).OnTextChanged(this, &SDrovikWorkshopWindow::OnNotesTextChanged), 0},
+							  {MakeActionButton(TEXT("Submit"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitButtonClicked), EJobKind::Submit), 10},
+						  });
 }
 
 TSharedRef<SWidget> SDrovikWorkshopWindow::MakeServerMapPage()
 {
-	return MakePage(
-		SNew(SVerticalBox)
+	return MakeActionPage(
+		TEXT("Select the build platform(s)"),
+		{
+			{MakeActionButton(TEXT("Build Selected Platform(s)"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitQuarnClicked), EJobKind::Deploy), 10},
+			{MakeCheckBox(TEXT("Windows"), ECheckBoxState::Unchecked, FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnWindowsBuildPlatformsChanged)), 5},
+			{MakeCheckBox(TEXT("Android"), ECheckBoxState::Checked, FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnAndroidBuildPlatformsChanged)), 5},
+		});
+}
+
+TSharedRef<SWidget> SDrovikWorkshopWindow::MakeActionPage(const TCHAR* Explanation, const TArray<FPageRow>& Rows)
+{
+	TSharedRef<SVerticalBox> Column = SNew(SVerticalBox)
 		+ SVerticalBox::Slot()
 		.FillHeight(1)
 		[
 			SNew(STextBlock)
-			.Text(Text(TEXT("Select the build platform(s)")))
+			.Text(Text(Explanation))
 			.AutoWrapText(true)
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		.HAlign(HAlign_Left)
-		.VAlign(VAlign_Top)
-		.Padding(0, 10, 0, 0)
-		[
-			MakeActionButton(TEXT("Build Selected Platform(s)"), FOnClicked::CreateSP(this, &SDrovikWorkshopWindow::SubmitQuarnClicked), EJobKind::Deploy)
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		.HAlign(HAlign_Left)
-		.VAlign(VAlign_Top)
-		.Padding(0, 5, 0, 0)
-		[
-			MakeCheckBox(TEXT("Windows"), ECheckBoxState::Unchecked,
-									  FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnWindowsBuildPlatformsChanged))
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		.HAlign(HAlign_Left)
-		.VAlign(VAlign_Top)
-		.Padding(0, 5, 0, 0)
-		[
-			MakeCheckBox(TEXT("Android"), ECheckBoxState::Checked,
-									  FOnCheckStateChanged::CreateSP(this, &SDrovikWorkshopWindow::OnAndroidBuildPlatformsChanged))
-		]);
+		];
+	for (const FPageRow& Row : Rows)
+	{
+		Column->AddSlot()
+			.AutoHeight()
+			.HAlign(Row.bFillWidth ? HAlign_Fill : HAlign_Left)
+			.VAlign(VAlign_Top)
+			.Padding(0, Row.TopPadding, 0, 0)
+			[
+				Row.Widget
+			];
+	}
+	return MakePage(Column);
 }
 
 TSharedRef<SButton> SDrovikWorkshopWindow::MakeButton(const TCHAR* Label, FOnClicked OnClicked) const

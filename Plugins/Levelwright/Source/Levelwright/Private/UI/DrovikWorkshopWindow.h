@@ -56,6 +56,16 @@ private:
 	TSharedRef<SWidget> MakeWorkshopMapPage();
 	TSharedRef<SWidget> MakeNewQuarnModPage();
 	TSharedRef<SWidget> MakeQuarnModPage();
+	// One row below an action page's explanation: at the left (or across the page), TopPadding below
+	// the row above it.
+	struct FPageRow
+	{
+		TSharedRef<SWidget> Widget;
+		float TopPadding;
+		bool bFillWidth = false;
+	};
+	// An action page: its explanation fills the spare height, so the rows below it sit at the bottom.
+	TSharedRef<SWidget> MakeActionPage(const TCHAR* Explanation, const TArray<FPageRow>& Rows);
 	TSharedRef<SWidget> MakeTestingPage();
 	TSharedRef<SWidget> MakeDeploymentPage();
 	TSharedRef<SWidget> MakeServerMapPage();
