@@ -30,7 +30,7 @@ build: configure
 
 # Runs ctest in the folder $(1) with the environment $(2), then ends with one line that says how it went.
 define run_tests
-	@cd $(1) && set -o pipefail && $(2) ctest --output-on-failure -j $(JOBS) 2>&1 | tee Testing/last-run.log; \
+	@cd $(1) && mkdir -p Testing && set -o pipefail && $(2) ctest --output-on-failure -j $(JOBS) 2>&1 | tee Testing/last-run.log; \
 	status=$$?; summary=$$(grep -E "tests passed, [0-9]+ tests failed out of" Testing/last-run.log | tail -n 1); \
 	if [ $$status -eq 0 ]; then echo "make $@: $${summary:-no tests ran}"; \
 	else echo "make $@ FAILED: $${summary:-ctest did not finish} (the failures are listed above)"; fi; exit $$status

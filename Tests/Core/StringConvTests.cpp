@@ -32,6 +32,9 @@ void ReadAsCString(const ConverterType& Converted)
 // What an over-read of an unterminated result does in this build.
 #if STANDIN_ADDRESS_SANITIZER
 #define EXPECT_OVERREAD_DIES(Statement) EXPECT_DEATH(Statement, "heap-buffer-overflow")
+#elif STANDIN_THREAD_SANITIZER
+// ThreadSanitizer catches the guard page's fault itself, reports it and aborts.
+#define EXPECT_OVERREAD_DIES(Statement) EXPECT_DEATH(Statement, "ThreadSanitizer: SEGV")
 #else
 #define EXPECT_OVERREAD_DIES(Statement) EXPECT_EXIT(Statement, testing::KilledBySignal(SIGSEGV), "")
 #endif
