@@ -203,40 +203,25 @@ TEST_F(FJobDispatchTest, CookMarkerIsSevenBytesOverwrittenEachTime)
 	EXPECT_EQ(ReadFile(MarkerPath()), "Build:0");
 }
 
-TEST_F(FJobDispatchTest, AFinishedSubmissionEndsTheBusyStateAndUnbindsItsHandler)
+// An author must never be left to guess: a submission Steam answers with an error ends as a success
+// does, idle, with its handler unbound, its job's notification ended and a box giving the reason.
+TEST_F(FJobDispatchTest, ASubmissionSteamRefusesEndsIdleWithABoxGivingTheReason)
 {
 	WriteSampleWorkshopMap(ItemId);
+	Machine.SetClient("faults", "{\"SubmitItemUpdate\": 15}");
 	StartModule();
-	FUGCInterface& Workshop = *Module().WorkshopMap;
-	Module().bBusy.store(true);
-	Workshop.OnSubmitFinished.BindRaw(&Module(), &FLevelwrightModule::OnWorkshopSubmitFinished);
 
-	// As the Workshop map does: the handler runs from a copy, since it unbinds the original.
-	const FOnSubmitFinished Delegate = Workshop.OnSubmitFinished;
-	Delegate.Execute(true, FString());
+	Module().RequestSubmit();
+	ASSERT_TRUE(Module().GetRunningJob().IsValid());
+	ASSERT_TRUE(WaitIdle());
 
 	EXPECT_FALSE(Module().bBusy.load());
-	EXPECT_FALSE(Workshop.OnSubmitFinished.IsBound());
-	EXPECT_THAT(Boxes(), SizeIs(1));
-	EXPECT_TRUE(BoxShown("Drovik Workshop", "Successfully submited to the workshop!"));
-}
-
-// An author must never be left to guess: a failure ends with a box as a success does, with its reason.
-TEST_F(FJobDispatchTest, AFailedSubmissionEndsTheBusyStateWithABoxGivingTheReason)
-{
-	WriteSampleWorkshopMap(ItemId);
-	StartModule();
-	FUGCInterface& Workshop = *Module().WorkshopMap;
-	Module().bBusy.store(true);
-	Workshop.OnSubmitFinished.BindRaw(&Module(), &FLevelwrightModule::OnWorkshopSubmitFinished);
-
-	const FOnSubmitFinished Delegate = Workshop.OnSubmitFinished;
-	Delegate.Execute(false, TEXT("Steam said no."));
-
-	EXPECT_FALSE(Module().bBusy.load());
-	EXPECT_FALSE(Workshop.OnSubmitFinished.IsBound());
-	EXPECT_THAT(Boxes(), SizeIs(1));
-	EXPECT_TRUE(BoxShown("Drovik Workshop", "The submission to the Workshop failed.\n\nSteam said no."));
+	EXPECT_FALSE(Module().WorkshopMap->OnSubmitFinished.IsBound());
+	EXPECT_FALSE(Module().GetRunningJob().IsValid()) << "the job's notification has ended";
+	ASSERT_THAT(Boxes(), SizeIs(1));
+	EXPECT_EQ(Boxes()[0].Caption, "Drovik Workshop");
+	EXPECT_THAT(Boxes()[0].Text, ::testing::StartsWith("The submission to the Workshop failed.\n\n"));
+	EXPECT_THAT(Boxes()[0].Text, ::testing::HasSubstr("access denied"));
 }
 
 // Nothing is cooked for a submission Steam would refuse: the checks run when Submit is pressed.
