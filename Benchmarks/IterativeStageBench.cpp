@@ -4,7 +4,7 @@
 // from the Stage click to the staged pak.
 #include <chrono>
 #include <filesystem>
-#include <regex>
+#include <cstdio>
 #include <thread>
 
 #include "BenchSupport.h"
@@ -89,14 +89,20 @@ std::vector<FCookCount> GIterativeCounts;
 
 FCookCount ReadCookCount(const std::string& Log)
 {
-	std::smatch Match;
-	if (std::regex_search(Log, Match, std::regex(R"(Iterative cook of WindowsNoEditor: kept (\d+) packages, cooked (\d+))")))
+	FCookCount Count;
+	const std::string Iterative = "Iterative cook of WindowsNoEditor: kept ";
+	const std::string Full = "Full cook of WindowsNoEditor: cooked ";
+	int Kept = 0;
+	if (const size_t At = Log.find(Iterative); At != std::string::npos &&
+		std::sscanf(Log.c_str() + At + Iterative.size(), "%d packages, cooked %d", &Kept, &Count.Cooked) == 2)
 	{
-		return {std::stoi(Match[2]), std::stoi(Match[1]) + std::stoi(Match[2])};
+		Count.Total = Kept + Count.Cooked;
+		return Count;
 	}
-	if (std::regex_search(Log, Match, std::regex(R"(Full cook of WindowsNoEditor: cooked (\d+) packages)")))
+	if (const size_t At = Log.find(Full); At != std::string::npos && std::sscanf(Log.c_str() + At + Full.size(), "%d", &Count.Cooked) == 1)
 	{
-		return {std::stoi(Match[1]), std::stoi(Match[1])};
+		Count.Total = Count.Cooked;
+		return Count;
 	}
 	throw std::runtime_error("the cook's log has no count for WindowsNoEditor");
 }
