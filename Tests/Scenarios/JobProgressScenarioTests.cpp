@@ -217,3 +217,16 @@ TEST_F(FJobProgressScenarioTest, AnUploadShowsItsProgressInOrderWithoutCancel)
 	}
 	EXPECT_EQ(ReadItem(SampleItemId)["versions"].back()["changeNote"], "Slow upload");
 }
+
+// A metadata sync goes up to Steam too: its notification follows it and says how it ended.
+TEST_F(FJobProgressScenarioTest, ASyncShowsItsProgressThenHowItEnded)
+{
+	const FProcessResult Result = Run("open-tab\nclick Sync Metadata\ntick 1\nshow\nwait-idle\nshow\nquit\n");
+
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Output;
+	const std::vector<std::string> Texts = NotificationTexts(Result.Output);
+	ASSERT_EQ(Texts.size(), 2u) << Result.Output;
+	EXPECT_THAT(Texts[0], ::testing::AnyOf("Preparing the upload", "Uploading the preview image", "Committing", "Waiting for Steam",
+										   ::testing::StartsWith("Uploading to the Workshop: "))) << Result.Output;
+	EXPECT_EQ(Texts[1], "Synced the title, tags and preview");
+}

@@ -98,6 +98,30 @@ void FLevelwrightModule::UpdateJobNotification()
 	RunningJob.Reset();
 }
 
+void FLevelwrightModule::UpdateSyncNotification()
+{
+	if (!WorkshopMap)
+	{
+		return;
+	}
+	if (WorkshopMap->SyncCallResult.IsActive())
+	{
+		uint64 Bytes = 0;
+		uint64 Total = 0;
+		const FString Step = LevelwrightProgress::MakeUploadStepText(WorkshopMap->GetUploadProgress(Bytes, Total), Bytes, Total);
+		if (!SyncNotification.IsValid())
+		{
+			SyncNotification = MakeShared<FJobNotification>(Step, FSimpleDelegate());
+		}
+		SyncNotification->SetText(Step);
+	}
+	else if (SyncNotification.IsValid())
+	{
+		SyncNotification->Finish(WorkshopMap->bLastSyncSucceeded, LevelwrightProgress::MakeSyncEndedText(WorkshopMap->bLastSyncSucceeded));
+		SyncNotification.Reset();
+	}
+}
+
 void FLevelwrightModule::WaitForJobWorker(const FJobProgress& Progress) const
 {
 	// The cancel has ended the child: the worker sees it within a poll and returns.

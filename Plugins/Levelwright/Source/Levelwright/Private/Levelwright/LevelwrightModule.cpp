@@ -145,6 +145,7 @@ void FLevelwrightModule::ShutdownModule()
 		JobNotification.Reset();
 		RunningJob.Reset();
 	}
+	SyncNotification.Reset();
 	if (!IsRunningCommandlet())
 	{
 		UnregisterWorkshopTab();
@@ -163,6 +164,7 @@ void FLevelwrightModule::Tick(float DeltaTime)
 	if (WorkshopMap)
 	{
 		SteamAPI_RunCallbacks();
+		UpdateSyncNotification();
 	}
 	UpdateJobNotification();
 }

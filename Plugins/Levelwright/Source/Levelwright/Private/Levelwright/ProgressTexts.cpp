@@ -105,6 +105,11 @@ FString MakeJobCancelledLine(EJobKind Kind)
 	return FString::Printf(TEXT("%s cancelled by the author"), GetJobName(Kind));
 }
 
+FString MakeSyncEndedText(bool bSucceeded)
+{
+	return bSucceeded ? TEXT("Synced the title, tags and preview") : TEXT("Sync failed (see the output log)");
+}
+
 FString MakeJobStoppedAtShutdownLine(EJobKind Kind)
 {
 	return FString::Printf(TEXT("%s stopped: the editor is shutting down"), GetJobName(Kind));

@@ -25,6 +25,8 @@ FString MakeJobFailedText(EJobKind Kind, const FString& Reason);
 FString MakeJobCancelledText(EJobKind Kind);
 // The one line a cancel logs: "Staging cancelled by the author".
 FString MakeJobCancelledLine(EJobKind Kind);
+// How a metadata sync ended: "Synced the title, tags and preview", or that it failed.
+FString MakeSyncEndedText(bool bSucceeded);
 // The line of a job the editor's shut-down stops: "Staging stopped: the editor is shutting down".
 FString MakeJobStoppedAtShutdownLine(EJobKind Kind);
 } // namespace LevelwrightProgress

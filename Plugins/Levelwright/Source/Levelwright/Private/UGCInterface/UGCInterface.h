@@ -48,6 +48,8 @@ public:
 	bool bRequestPending = false;
 	// The item update whose result is awaited (submission or sync).
 	UGCUpdateHandle_t ActiveUpdate = k_UGCUpdateHandleInvalid;
+	// How the last metadata sync ended (its notification says so).
+	bool bLastSyncSucceeded = false;
 	FString ChangeNote;
 	FOnSubmitFinished OnSubmitFinished;
 

@@ -78,6 +78,7 @@ void FUGCInterface::OnSyncItemResult(SubmitItemUpdateResult_t* Data, bool bIOFai
 {
 	bRequestPending = false;
 	ActiveUpdate = k_UGCUpdateHandleInvalid;
+	bLastSyncSucceeded = !bIOFailure && Data && Data->m_eResult == k_EResultOK;
 	// The record of an I/O failure carries no result code worth reporting.
 	if (bIOFailure)
 	{

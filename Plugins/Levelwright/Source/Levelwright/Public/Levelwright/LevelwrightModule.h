@@ -89,6 +89,8 @@ public:
 	void FailJob(FJobProgress& Progress, const TCHAR* ErrorLine, const FString& Reason);
 	// Game thread, each frame: the notification follows the job; an upload's progress comes from Steam.
 	void UpdateJobNotification();
+	// Game thread, each frame: a metadata sync in flight shows Steam's progress, then how it ended.
+	void UpdateSyncNotification();
 
 	FString GameInstallPath;
 	bool bBuildAndroid = false;
@@ -134,4 +136,6 @@ private:
 
 	TSharedPtr<FJobProgress> RunningJob;
 	TSharedPtr<FJobNotification> JobNotification;
+	// A metadata sync is no job (nothing is built) but goes up to Steam too: its own notification.
+	TSharedPtr<FJobNotification> SyncNotification;
 };
