@@ -1,7 +1,7 @@
 // End to end: a stage job on the sample Workshop map, from the Stage click to the job's end, and the
 // share of that time spent outside its two child processes (the cook and UnrealPak). A child's time runs
-// from the posix_spawn that starts it to the waitpid that reaps it: this program defines both functions,
-// so the process runner's calls come here first and go on to the C library's.
+// from the posix_spawn that starts it to the waitpid or waitid that collects it: this program defines
+// those functions, so the process calls come here first and go on to the C library's.
 #include <algorithm>
 #include <chrono>
 #include <dlfcn.h>
@@ -192,23 +192,43 @@ extern "C" int posix_spawn(pid_t* Pid, const char* Path, const posix_spawn_file_
 	return Result;
 }
 
+namespace
+{
+void NoteChildReaped(pid_t Reaped)
+{
+	const double End = Now();
+	std::lock_guard Lock(GChildrenMutex);
+	if (const auto Found = GRunningChildren.find(Reaped); Found != GRunningChildren.end())
+	{
+		GChildSeconds += End - Found->second;
+		GChildMarks.push_back(End);
+		++GChildrenReaped;
+		GRunningChildren.erase(Found);
+	}
+}
+} // namespace
+
 extern "C" pid_t waitpid(pid_t Pid, int* Status, int Options)
 {
 	static const auto Real = reinterpret_cast<pid_t (*)(pid_t, int*, int)>(::dlsym(RTLD_NEXT, "waitpid"));
 	const pid_t Reaped = Real(Pid, Status, Options);
 	if (Reaped > 0)
 	{
-		const double End = Now();
-		std::lock_guard Lock(GChildrenMutex);
-		if (const auto Found = GRunningChildren.find(Reaped); Found != GRunningChildren.end())
-		{
-			GChildSeconds += End - Found->second;
-			GChildMarks.push_back(End);
-			++GChildrenReaped;
-			GRunningChildren.erase(Found);
-		}
+		NoteChildReaped(Reaped);
 	}
 	return Reaped;
+}
+
+// The engine's child-process calls watch a child through a pidfd and collect it with waitid.
+extern "C" int waitid(idtype_t IdType, id_t Id, siginfo_t* Info, int Options)
+{
+	static const auto Real = reinterpret_cast<int (*)(idtype_t, id_t, siginfo_t*, int)>(::dlsym(RTLD_NEXT, "waitid"));
+	const int Result = Real(IdType, Id, Info, Options);
+	if (Result == 0 && Info && Info->si_pid > 0 && (Options & WNOWAIT) == 0)
+	{
+		NoteChildReaped(Info->si_pid);
+	}
+	return Result;
 }
 
 int main(int Argc, char** Argv)
