@@ -108,6 +108,8 @@ wait-idle
 click Setup
 click Sync Metadata
 wait-idle
+# Ten seconds of editor frames: the jobs' notifications have faded out.
+tick 600
 screenshot $SHOTS/setup-workshop-map.png
 quit
 EOF
