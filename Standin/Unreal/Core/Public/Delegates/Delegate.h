@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <type_traits>
 #include <utility>
 
@@ -50,26 +49,26 @@ public:
 		return TDelegate([Object, Method](ParamTypes... Params) -> RetType { return (Object->*Method)(std::forward<ParamTypes>(Params)...); });
 	}
 
-	template <typename UserClass>
-	static TDelegate CreateSP(const TSharedRef<UserClass>& Object, typename TMethodPtr<UserClass>::Type Method)
+	template <typename UserClass, ESPMode Mode>
+	static TDelegate CreateSP(const TSharedRef<UserClass, Mode>& Object, typename TMethodPtr<UserClass>::Type Method)
 	{
-		return CreateGuarded(Object.Get(), Object.GetStd(), Method);
+		return CreateGuarded(Object, Method);
 	}
-	template <typename UserClass>
-	static TDelegate CreateSP(const TSharedRef<UserClass>& Object, typename TConstMethodPtr<UserClass>::Type Method)
+	template <typename UserClass, ESPMode Mode>
+	static TDelegate CreateSP(const TSharedRef<UserClass, Mode>& Object, typename TConstMethodPtr<UserClass>::Type Method)
 	{
-		return CreateGuarded(Object.Get(), Object.GetStd(), Method);
+		return CreateGuarded(Object, Method);
 	}
 	// Binding a raw 'this' of a class that derives from TSharedFromThis, as Slate widgets do.
 	template <typename UserClass>
 	static TDelegate CreateSP(UserClass* Object, typename TMethodPtr<UserClass>::Type Method)
 	{
-		return CreateGuarded(Object, Object->AsShared().GetStd(), Method);
+		return CreateGuarded(StaticCastSharedRef<UserClass>(Object->AsShared()), Method);
 	}
 	template <typename UserClass>
 	static TDelegate CreateSP(const UserClass* Object, typename TConstMethodPtr<UserClass>::Type Method)
 	{
-		return CreateGuarded(Object, Object->AsShared().GetStd(), Method);
+		return CreateGuarded(StaticCastSharedRef<const UserClass>(Object->AsShared()), Method);
 	}
 
 	template <typename FunctorType>
@@ -87,12 +86,11 @@ public:
 	void BindLambda(FunctorType&& Functor) { *this = CreateLambda(std::forward<FunctorType>(Functor)); }
 	void BindStatic(RetType (*Function)(ParamTypes...)) { *this = CreateStatic(Function); }
 
-	bool IsBound() const { return Function && (!bGuarded || !Guard.expired()); }
+	bool IsBound() const { return Function && (!IsObjectAlive || IsObjectAlive()); }
 	void Unbind()
 	{
 		Function = nullptr;
-		Guard.reset();
-		bGuarded = false;
+		IsObjectAlive = nullptr;
 	}
 
 	RetType Execute(ParamTypes... Params) const
@@ -119,18 +117,22 @@ public:
 private:
 	explicit TDelegate(FFunction InFunction) : Function(std::move(InFunction)) {}
 
-	template <typename UserClass, typename MethodType>
-	static TDelegate CreateGuarded(UserClass* Object, std::shared_ptr<const void> Owner, MethodType Method)
+	// Holds the object weakly; a call pins it, so it lives until the call returns, as in the engine.
+	template <typename UserClass, ESPMode Mode, typename MethodType>
+	static TDelegate CreateGuarded(const TSharedRef<UserClass, Mode>& Object, MethodType Method)
 	{
-		TDelegate Result([Object, Method](ParamTypes... Params) -> RetType { return (Object->*Method)(std::forward<ParamTypes>(Params)...); });
-		Result.Guard = Owner;
-		Result.bGuarded = true;
+		const TWeakPtr<UserClass, Mode> Weak = Object;
+		TDelegate Result([Weak, Method](ParamTypes... Params) -> RetType {
+			const TSharedPtr<UserClass, Mode> Pinned = Weak.Pin();
+			return ((*Pinned).*Method)(std::forward<ParamTypes>(Params)...);
+		});
+		Result.IsObjectAlive = [Weak] { return Weak.IsValid(); };
 		return Result;
 	}
 
 	FFunction Function;
-	std::weak_ptr<const void> Guard;
-	bool bGuarded = false;
+	// Set for a shared-pointer binding: whether its object still lives.
+	std::function<bool()> IsObjectAlive;
 };
 
 #define DECLARE_DELEGATE(DelegateName) typedef TDelegate<void()> DelegateName;

@@ -25,8 +25,8 @@ public:
 	{
 	}
 
-	template <typename SourceType>
-	TAttribute(const TSharedRef<SourceType>& Object,
+	template <typename SourceType, ESPMode Mode>
+	TAttribute(const TSharedRef<SourceType, Mode>& Object,
 			   typename FGetter::template TSPMethodDelegate_Const<SourceType>::FMethodPtr Method)
 		: Value(), bIsSet(true), Getter(FGetter::CreateSP(Object, Method))
 	{

@@ -1,192 +1,439 @@
-// The engine's reference-counted pointers, over std::shared_ptr. TSharedRef is never null.
+// The engine's reference-counted pointers, each of a mode (Templates/SharedPointerInternals.h): Fast,
+// the default, counts with plain integers and belongs to one thread at a time; ThreadSafe counts
+// atomically. The two modes do not convert into each other. A TSharedRef is never null (a fatal check).
 #pragma once
 
-#include <cassert>
 #include <cstddef>
-#include <memory>
+#include <type_traits>
 #include <utility>
 
 #include "CoreTypes.h"
+#include "Misc/AssertionMacros.h"
+#include "Templates/SharedPointerInternals.h"
 
-template <typename T>
-class TSharedRef;
-template <typename T>
-class TSharedPtr;
-template <typename T>
-class TWeakPtr;
-
-// What MakeShareable(new T) returns: adopted by the TSharedPtr or TSharedRef it is assigned to.
-template <typename T>
-struct TRawPtrProxy
+template <class ObjectType>
+SharedPointerInternals::FRawPtrProxy<ObjectType> MakeShareable(ObjectType* InObject)
 {
-	T* Object;
-};
-
-template <typename T>
-TRawPtrProxy<T> MakeShareable(T* Object)
-{
-	return TRawPtrProxy<T>{Object};
+	return SharedPointerInternals::FRawPtrProxy<ObjectType>(InObject);
 }
 
-template <typename T>
-class TSharedPtr
+namespace UE4SharedPointer_Private
 {
-public:
-	TSharedPtr() = default;
-	TSharedPtr(std::nullptr_t) {}
-	template <typename U>
-	explicit TSharedPtr(U* Object) : Pointer(Object) {}
-	template <typename U>
-	TSharedPtr(TRawPtrProxy<U> Proxy) : Pointer(Proxy.Object) {}
-	template <typename U>
-	TSharedPtr(const TSharedPtr<U>& Other) : Pointer(Other.Pointer) {}
-	template <typename U>
-	TSharedPtr(TSharedPtr<U>&& Other) : Pointer(std::move(Other.Pointer)) {}
-	template <typename U>
-	TSharedPtr(const TSharedRef<U>& Other) : Pointer(Other.Pointer) {}
-	explicit TSharedPtr(std::shared_ptr<T> InPointer) : Pointer(std::move(InPointer)) {}
+template <class ObjectType, ESPMode Mode>
+TSharedRef<ObjectType, Mode> MakeSharedRef(ObjectType* InObject, SharedPointerInternals::FReferenceControllerBase* InController);
+}
 
-	T* Get() const { return Pointer.get(); }
-	bool IsValid() const { return Pointer != nullptr; }
-	explicit operator bool() const { return IsValid(); }
-	T* operator->() const
-	{
-		assert(Pointer);
-		return Pointer.get();
-	}
-	T& operator*() const
-	{
-		assert(Pointer);
-		return *Pointer;
-	}
-	void Reset() { Pointer.reset(); }
-	bool IsUnique() const { return Pointer.use_count() == 1; }
-	int32 GetSharedReferenceCount() const { return static_cast<int32>(Pointer.use_count()); }
-	TSharedRef<T> ToSharedRef() const;
-
-	template <typename U>
-	bool operator==(const TSharedPtr<U>& Other) const { return Pointer == Other.Pointer; }
-	bool operator==(std::nullptr_t) const { return Pointer == nullptr; }
-
-	const std::shared_ptr<T>& GetStd() const { return Pointer; }
-
-private:
-	template <typename U>
-	friend class TSharedPtr;
-	template <typename U>
-	friend class TSharedRef;
-	template <typename U>
-	friend class TWeakPtr;
-
-	std::shared_ptr<T> Pointer;
-};
-
-template <typename T>
+template <class ObjectType, ESPMode Mode>
 class TSharedRef
 {
 public:
-	template <typename U>
-	explicit TSharedRef(U* Object) : Pointer(Object) { assert(Object); }
-	template <typename U>
-	TSharedRef(TRawPtrProxy<U> Proxy) : Pointer(Proxy.Object) { assert(Proxy.Object); }
-	template <typename U>
-	TSharedRef(const TSharedRef<U>& Other) : Pointer(Other.Pointer) {}
-	explicit TSharedRef(std::shared_ptr<T> InPointer) : Pointer(std::move(InPointer)) { assert(Pointer); }
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	explicit TSharedRef(OtherType* InObject)
+		: Object(InObject), SharedReferenceCount(SharedPointerInternals::NewDefaultReferenceController(InObject))
+	{
+		Init(InObject);
+	}
+	template <typename OtherType>
+	TSharedRef(const SharedPointerInternals::FRawPtrProxy<OtherType>& InRawPtrProxy)
+		: Object(InRawPtrProxy.Object),
+		  SharedReferenceCount(SharedPointerInternals::NewDefaultReferenceController(InRawPtrProxy.Object))
+	{
+		Init(InRawPtrProxy.Object);
+	}
+	TSharedRef(const TSharedRef& InSharedRef) = default;
+	// A move copies: the source must stay a valid reference.
+	TSharedRef(TSharedRef&& InSharedRef) : TSharedRef(static_cast<const TSharedRef&>(InSharedRef)) {}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TSharedRef(const TSharedRef<OtherType, Mode>& InSharedRef)
+		: Object(InSharedRef.Object), SharedReferenceCount(InSharedRef.SharedReferenceCount)
+	{
+	}
+	// Shares OtherSharedRef's counts but points at InObject (a part of it, or it as another type).
+	template <typename OtherType>
+	TSharedRef(const TSharedRef<OtherType, Mode>& OtherSharedRef, ObjectType* InObject)
+		: Object(InObject), SharedReferenceCount(OtherSharedRef.SharedReferenceCount)
+	{
+		check(InObject != nullptr);
+	}
 
-	T* Get() const { return Pointer.get(); }
-	T* operator->() const { return Pointer.get(); }
-	T& operator*() const { return *Pointer; }
-	bool IsUnique() const { return Pointer.use_count() == 1; }
-	int32 GetSharedReferenceCount() const { return static_cast<int32>(Pointer.use_count()); }
-	TSharedPtr<T> ToSharedPtr() const { return TSharedPtr<T>(*this); }
+	TSharedRef& operator=(const TSharedRef& InSharedRef) = default;
+	TSharedRef& operator=(TSharedRef&& InSharedRef) { return *this = static_cast<const TSharedRef&>(InSharedRef); }
+	template <typename OtherType>
+	TSharedRef& operator=(const SharedPointerInternals::FRawPtrProxy<OtherType>& InRawPtrProxy)
+	{
+		check(InRawPtrProxy.Object != nullptr);
+		*this = TSharedRef<ObjectType, Mode>(InRawPtrProxy);
+		return *this;
+	}
 
-	template <typename U>
-	bool operator==(const TSharedRef<U>& Other) const { return Pointer == Other.Pointer; }
-
-	const std::shared_ptr<T>& GetStd() const { return Pointer; }
+	ObjectType& Get() const { return *Object; }
+	ObjectType& operator*() const { return *Object; }
+	ObjectType* operator->() const { return Object; }
+	int32 GetSharedReferenceCount() const { return SharedReferenceCount.GetSharedReferenceCount(); }
+	bool IsUnique() const { return SharedReferenceCount.IsUnique(); }
 
 private:
-	template <typename U>
-	friend class TSharedPtr;
-	template <typename U>
+	template <class OtherType, ESPMode OtherMode>
 	friend class TSharedRef;
-	template <typename U>
+	template <class OtherType, ESPMode OtherMode>
+	friend class TSharedPtr;
+	template <class OtherType, ESPMode OtherMode>
 	friend class TWeakPtr;
+	friend TSharedRef UE4SharedPointer_Private::MakeSharedRef<ObjectType, Mode>(ObjectType*, SharedPointerInternals::FReferenceControllerBase*);
 
-	std::shared_ptr<T> Pointer;
+	template <typename OtherType>
+	void Init(OtherType* InObject)
+	{
+		check(InObject != nullptr);
+		SharedPointerInternals::EnableSharedFromThis(this, InObject, InObject);
+	}
+
+	// TSharedPtr::ToSharedRef, after its check.
+	template <typename OtherType>
+	explicit TSharedRef(const TSharedPtr<OtherType, Mode>& InSharedPtr)
+		: Object(InSharedPtr.Object), SharedReferenceCount(InSharedPtr.SharedReferenceCount)
+	{
+	}
+	TSharedRef(ObjectType* InObject, SharedPointerInternals::FReferenceControllerBase* InController)
+		: Object(InObject), SharedReferenceCount(InController)
+	{
+		Init(InObject);
+	}
+
+	ObjectType* Object;
+	SharedPointerInternals::FSharedReferencer<Mode> SharedReferenceCount;
 };
 
-template <typename T>
-TSharedRef<T> TSharedPtr<T>::ToSharedRef() const
+template <class ObjectType, ESPMode Mode>
+class TSharedPtr
 {
-	assert(Pointer);
-	return TSharedRef<T>(Pointer);
-}
+public:
+	TSharedPtr(std::nullptr_t = nullptr) {}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	explicit TSharedPtr(OtherType* InObject)
+		: Object(InObject), SharedReferenceCount(SharedPointerInternals::NewDefaultReferenceController(InObject))
+	{
+		SharedPointerInternals::EnableSharedFromThis(this, InObject, InObject);
+	}
+	template <typename OtherType>
+	TSharedPtr(const SharedPointerInternals::FRawPtrProxy<OtherType>& InRawPtrProxy)
+		: Object(InRawPtrProxy.Object),
+		  SharedReferenceCount(SharedPointerInternals::NewDefaultReferenceController(InRawPtrProxy.Object))
+	{
+		SharedPointerInternals::EnableSharedFromThis(this, InRawPtrProxy.Object, InRawPtrProxy.Object);
+	}
+	TSharedPtr(const TSharedPtr& InSharedPtr) = default;
+	TSharedPtr(TSharedPtr&& InSharedPtr)
+		: Object(std::exchange(InSharedPtr.Object, nullptr)), SharedReferenceCount(std::move(InSharedPtr.SharedReferenceCount))
+	{
+	}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TSharedPtr(const TSharedPtr<OtherType, Mode>& InSharedPtr)
+		: Object(InSharedPtr.Object), SharedReferenceCount(InSharedPtr.SharedReferenceCount)
+	{
+	}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TSharedPtr(TSharedPtr<OtherType, Mode>&& InSharedPtr)
+		: Object(std::exchange(InSharedPtr.Object, nullptr)), SharedReferenceCount(std::move(InSharedPtr.SharedReferenceCount))
+	{
+	}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TSharedPtr(const TSharedRef<OtherType, Mode>& InSharedRef)
+		: Object(InSharedRef.Object), SharedReferenceCount(InSharedRef.SharedReferenceCount)
+	{
+	}
+	// Shares the other pointer's counts but points at InObject (a part of it, or it as another type).
+	template <typename OtherType>
+	TSharedPtr(const TSharedPtr<OtherType, Mode>& OtherSharedPtr, ObjectType* InObject)
+		: Object(InObject), SharedReferenceCount(OtherSharedPtr.SharedReferenceCount)
+	{
+	}
+	template <typename OtherType>
+	TSharedPtr(const TSharedRef<OtherType, Mode>& OtherSharedRef, ObjectType* InObject)
+		: Object(InObject), SharedReferenceCount(OtherSharedRef.SharedReferenceCount)
+	{
+	}
 
-template <typename T>
+	TSharedPtr& operator=(const TSharedPtr& InSharedPtr) = default;
+	TSharedPtr& operator=(TSharedPtr&& InSharedPtr)
+	{
+		if (&InSharedPtr != this)
+		{
+			Object = std::exchange(InSharedPtr.Object, nullptr);
+			SharedReferenceCount = std::move(InSharedPtr.SharedReferenceCount);
+		}
+		return *this;
+	}
+	TSharedPtr& operator=(std::nullptr_t)
+	{
+		Reset();
+		return *this;
+	}
+	template <typename OtherType>
+	TSharedPtr& operator=(const SharedPointerInternals::FRawPtrProxy<OtherType>& InRawPtrProxy)
+	{
+		*this = TSharedPtr<ObjectType, Mode>(InRawPtrProxy);
+		return *this;
+	}
+
+	TSharedRef<ObjectType, Mode> ToSharedRef() const
+	{
+		check(IsValid());
+		return TSharedRef<ObjectType, Mode>(*this);
+	}
+
+	ObjectType* Get() const { return Object; }
+	bool IsValid() const { return Object != nullptr; }
+	explicit operator bool() const { return Object != nullptr; }
+	ObjectType& operator*() const
+	{
+		check(IsValid());
+		return *Object;
+	}
+	ObjectType* operator->() const
+	{
+		check(IsValid());
+		return Object;
+	}
+	void Reset() { *this = TSharedPtr<ObjectType, Mode>(); }
+	int32 GetSharedReferenceCount() const { return SharedReferenceCount.GetSharedReferenceCount(); }
+	bool IsUnique() const { return SharedReferenceCount.IsUnique(); }
+
+private:
+	template <class OtherType, ESPMode OtherMode>
+	friend class TSharedRef;
+	template <class OtherType, ESPMode OtherMode>
+	friend class TSharedPtr;
+	template <class OtherType, ESPMode OtherMode>
+	friend class TWeakPtr;
+
+	// TWeakPtr::Pin: null when the object has died.
+	template <typename OtherType>
+	explicit TSharedPtr(const TWeakPtr<OtherType, Mode>& InWeakPtr)
+		: SharedReferenceCount(InWeakPtr.WeakReferenceCount)
+	{
+		Object = SharedReferenceCount.IsValid() ? InWeakPtr.Object : nullptr;
+	}
+
+	ObjectType* Object = nullptr;
+	SharedPointerInternals::FSharedReferencer<Mode> SharedReferenceCount;
+};
+
+template <class ObjectType, ESPMode Mode>
 class TWeakPtr
 {
 public:
-	TWeakPtr() = default;
-	TWeakPtr(std::nullptr_t) {}
-	template <typename U>
-	TWeakPtr(const TSharedPtr<U>& Shared) : Pointer(Shared.Pointer) {}
-	template <typename U>
-	TWeakPtr(const TSharedRef<U>& Shared) : Pointer(Shared.Pointer) {}
-	template <typename U>
-	TWeakPtr(const TWeakPtr<U>& Other) : Pointer(Other.Pointer) {}
+	TWeakPtr(std::nullptr_t = nullptr) {}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TWeakPtr(const TSharedRef<OtherType, Mode>& InSharedRef)
+		: Object(InSharedRef.Object), WeakReferenceCount(InSharedRef.SharedReferenceCount)
+	{
+	}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TWeakPtr(const TSharedPtr<OtherType, Mode>& InSharedPtr)
+		: Object(InSharedPtr.Object), WeakReferenceCount(InSharedPtr.SharedReferenceCount)
+	{
+	}
+	TWeakPtr(const TWeakPtr& InWeakPtr) = default;
+	TWeakPtr(TWeakPtr&& InWeakPtr)
+		: Object(std::exchange(InWeakPtr.Object, nullptr)), WeakReferenceCount(std::move(InWeakPtr.WeakReferenceCount))
+	{
+	}
+	// As the engine does, the object is reached through a pinned pointer: converting a pointer to a
+	// dead object is not allowed (a virtual base would need it).
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TWeakPtr(const TWeakPtr<OtherType, Mode>& InWeakPtr)
+		: Object(InWeakPtr.Pin().Get()), WeakReferenceCount(InWeakPtr.WeakReferenceCount)
+	{
+	}
 
-	TSharedPtr<T> Pin() const { return TSharedPtr<T>(Pointer.lock()); }
-	bool IsValid() const { return !Pointer.expired(); }
-	void Reset() { Pointer.reset(); }
+	TWeakPtr& operator=(const TWeakPtr& InWeakPtr) = default;
+	TWeakPtr& operator=(TWeakPtr&& InWeakPtr)
+	{
+		if (&InWeakPtr != this)
+		{
+			Object = std::exchange(InWeakPtr.Object, nullptr);
+			WeakReferenceCount = std::move(InWeakPtr.WeakReferenceCount);
+		}
+		return *this;
+	}
+	TWeakPtr& operator=(std::nullptr_t)
+	{
+		Reset();
+		return *this;
+	}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TWeakPtr& operator=(const TSharedRef<OtherType, Mode>& InSharedRef)
+	{
+		Object = InSharedRef.Object;
+		WeakReferenceCount = InSharedRef.SharedReferenceCount;
+		return *this;
+	}
+	template <typename OtherType, typename = std::enable_if_t<std::is_convertible_v<OtherType*, ObjectType*>>>
+	TWeakPtr& operator=(const TSharedPtr<OtherType, Mode>& InSharedPtr)
+	{
+		Object = InSharedPtr.Object;
+		WeakReferenceCount = InSharedPtr.SharedReferenceCount;
+		return *this;
+	}
+
+	// A shared pointer to the object while it lives, null after.
+	TSharedPtr<ObjectType, Mode> Pin() const { return TSharedPtr<ObjectType, Mode>(*this); }
+	bool IsValid() const { return Object != nullptr && WeakReferenceCount.IsValid(); }
+	void Reset() { *this = TWeakPtr<ObjectType, Mode>(); }
+	bool HasSameObject(const void* InOtherPtr) const { return Pin().Get() == InOtherPtr; }
 
 private:
-	template <typename U>
+	template <class OtherType, ESPMode OtherMode>
 	friend class TWeakPtr;
+	template <class OtherType, ESPMode OtherMode>
+	friend class TSharedPtr;
 
-	std::weak_ptr<T> Pointer;
+	ObjectType* Object = nullptr;
+	SharedPointerInternals::FWeakReferencer<Mode> WeakReferenceCount;
 };
 
-template <typename T>
-class TSharedFromThis : public std::enable_shared_from_this<T>
+// A base for objects that hand out shared references to themselves. The first shared pointer (of the
+// same mode) that takes the object primes it; before that, and once it is being destroyed, AsShared
+// fails a check.
+template <class ObjectType, ESPMode Mode>
+class TSharedFromThis
 {
 public:
-	TSharedRef<T> AsShared() { return TSharedRef<T>(this->shared_from_this()); }
-	TSharedRef<const T> AsShared() const { return TSharedRef<const T>(this->shared_from_this()); }
+	TSharedRef<ObjectType, Mode> AsShared()
+	{
+		const TSharedPtr<ObjectType, Mode> SharedThis(WeakThis.Pin());
+		check(SharedThis.Get() == this);
+		return SharedThis.ToSharedRef();
+	}
+	TSharedRef<const ObjectType, Mode> AsShared() const
+	{
+		const TSharedPtr<const ObjectType, Mode> SharedThis(WeakThis.Pin());
+		check(SharedThis.Get() == this);
+		return SharedThis.ToSharedRef();
+	}
+
+	// Internal (called by the pointer that takes the object): remembers that pointer, once.
+	template <class SharedPtrType, class OtherType>
+	void UpdateWeakReferenceInternal(const TSharedPtr<SharedPtrType, Mode>* InSharedPtr, OtherType* InObject) const
+	{
+		if (!WeakThis.IsValid())
+		{
+			WeakThis = TSharedPtr<ObjectType, Mode>(*InSharedPtr, InObject);
+		}
+	}
+	template <class SharedRefType, class OtherType>
+	void UpdateWeakReferenceInternal(const TSharedRef<SharedRefType, Mode>* InSharedRef, OtherType* InObject) const
+	{
+		if (!WeakThis.IsValid())
+		{
+			WeakThis = TSharedRef<ObjectType, Mode>(*InSharedRef, InObject);
+		}
+	}
 
 protected:
-	template <typename U>
-	static TSharedRef<U> SharedThis(U* This)
+	template <class OtherType>
+	static TSharedRef<OtherType, Mode> SharedThis(OtherType* ThisPtr)
 	{
-		return TSharedRef<U>(std::static_pointer_cast<U>(This->shared_from_this()));
+		return StaticCastSharedRef<OtherType>(ThisPtr->AsShared());
 	}
-	template <typename U>
-	static TSharedRef<const U> SharedThis(const U* This)
+	template <class OtherType>
+	static TSharedRef<const OtherType, Mode> SharedThis(const OtherType* ThisPtr)
 	{
-		return TSharedRef<const U>(std::static_pointer_cast<const U>(This->shared_from_this()));
+		return StaticCastSharedRef<const OtherType>(ThisPtr->AsShared());
 	}
+
+	// A copy is a different object: it does not share the original's owner.
+	TSharedFromThis() = default;
+	TSharedFromThis(const TSharedFromThis&) {}
+	TSharedFromThis& operator=(const TSharedFromThis&) { return *this; }
+	~TSharedFromThis() = default;
+
+private:
+	mutable TWeakPtr<ObjectType, Mode> WeakThis;
 };
 
-template <typename T, typename... ArgTypes>
-TSharedRef<T> MakeShared(ArgTypes&&... Args)
+namespace SharedPointerInternals
 {
-	return TSharedRef<T>(std::make_shared<T>(std::forward<ArgTypes>(Args)...));
+template <class SharedPtrType, class ObjectType, class OtherType, ESPMode Mode>
+void EnableSharedFromThis(const TSharedPtr<SharedPtrType, Mode>* InSharedPtr, const ObjectType* InObject,
+						  const TSharedFromThis<OtherType, Mode>* InShareable)
+{
+	if (InShareable != nullptr)
+	{
+		InShareable->UpdateWeakReferenceInternal(InSharedPtr, const_cast<ObjectType*>(InObject));
+	}
 }
 
-template <typename To, typename From>
-TSharedRef<To> StaticCastSharedRef(const TSharedRef<From>& Ref)
+template <class SharedRefType, class ObjectType, class OtherType, ESPMode Mode>
+void EnableSharedFromThis(const TSharedRef<SharedRefType, Mode>* InSharedRef, const ObjectType* InObject,
+						  const TSharedFromThis<OtherType, Mode>* InShareable)
 {
-	return TSharedRef<To>(std::static_pointer_cast<To>(Ref.GetStd()));
+	if (InShareable != nullptr)
+	{
+		InShareable->UpdateWeakReferenceInternal(InSharedRef, const_cast<ObjectType*>(InObject));
+	}
+}
+} // namespace SharedPointerInternals
+
+namespace UE4SharedPointer_Private
+{
+template <class ObjectType, ESPMode Mode>
+TSharedRef<ObjectType, Mode> MakeSharedRef(ObjectType* InObject, SharedPointerInternals::FReferenceControllerBase* InController)
+{
+	return TSharedRef<ObjectType, Mode>(InObject, InController);
+}
+} // namespace UE4SharedPointer_Private
+
+// The object and its counts in one allocation.
+template <typename InObjectType, ESPMode InMode = ESPMode::Fast, typename... InArgTypes>
+TSharedRef<InObjectType, InMode> MakeShared(InArgTypes&&... Args)
+{
+	auto* Controller = new SharedPointerInternals::TIntrusiveReferenceController<InObjectType>(std::forward<InArgTypes>(Args)...);
+	return UE4SharedPointer_Private::MakeSharedRef<InObjectType, InMode>(Controller->GetObjectPtr(), Controller);
 }
 
-template <typename To, typename From>
-TSharedPtr<To> StaticCastSharedPtr(const TSharedPtr<From>& Ptr)
+template <class CastToType, class CastFromType, ESPMode Mode>
+TSharedRef<CastToType, Mode> StaticCastSharedRef(const TSharedRef<CastFromType, Mode>& InSharedRef)
 {
-	return TSharedPtr<To>(std::static_pointer_cast<To>(Ptr.GetStd()));
+	return TSharedRef<CastToType, Mode>(InSharedRef, static_cast<CastToType*>(&InSharedRef.Get()));
 }
 
-template <typename To, typename From>
-TSharedRef<To> ConstCastSharedRef(const TSharedRef<From>& Ref)
+template <class CastToType, class CastFromType, ESPMode Mode>
+TSharedPtr<CastToType, Mode> StaticCastSharedPtr(const TSharedPtr<CastFromType, Mode>& InSharedPtr)
 {
-	return TSharedRef<To>(std::const_pointer_cast<To>(Ref.GetStd()));
+	return TSharedPtr<CastToType, Mode>(InSharedPtr, static_cast<CastToType*>(InSharedPtr.Get()));
+}
+
+template <class CastToType, class CastFromType, ESPMode Mode>
+TSharedRef<CastToType, Mode> ConstCastSharedRef(const TSharedRef<CastFromType, Mode>& InSharedRef)
+{
+	return TSharedRef<CastToType, Mode>(InSharedRef, const_cast<CastToType*>(&InSharedRef.Get()));
+}
+
+// Pointers are equal when they point at the same object.
+template <class ObjectTypeA, class ObjectTypeB, ESPMode Mode>
+bool operator==(const TSharedRef<ObjectTypeA, Mode>& InSharedRefA, const TSharedRef<ObjectTypeB, Mode>& InSharedRefB)
+{
+	return &InSharedRefA.Get() == &InSharedRefB.Get();
+}
+template <class ObjectTypeA, class ObjectTypeB, ESPMode Mode>
+bool operator==(const TSharedPtr<ObjectTypeA, Mode>& InSharedPtrA, const TSharedPtr<ObjectTypeB, Mode>& InSharedPtrB)
+{
+	return InSharedPtrA.Get() == InSharedPtrB.Get();
+}
+template <class ObjectTypeA, class ObjectTypeB, ESPMode Mode>
+bool operator==(const TSharedRef<ObjectTypeA, Mode>& InSharedRef, const TSharedPtr<ObjectTypeB, Mode>& InSharedPtr)
+{
+	return InSharedPtr.IsValid() && InSharedPtr.Get() == &InSharedRef.Get();
+}
+template <class ObjectType, ESPMode Mode>
+bool operator==(const TSharedPtr<ObjectType, Mode>& InSharedPtr, std::nullptr_t)
+{
+	return !InSharedPtr.IsValid();
+}
+template <class ObjectTypeA, class ObjectTypeB, ESPMode Mode>
+bool operator==(const TWeakPtr<ObjectTypeA, Mode>& InWeakPtrA, const TWeakPtr<ObjectTypeB, Mode>& InWeakPtrB)
+{
+	return InWeakPtrA.Pin().Get() == InWeakPtrB.Pin().Get();
 }

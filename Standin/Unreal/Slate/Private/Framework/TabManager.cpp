@@ -99,7 +99,7 @@ namespace Standin::Slate
 {
 void ForgetLiveTab(const SDockTab& Tab)
 {
-	std::erase_if(Registry().LiveTabs, [&](const auto& Entry) { return Entry.second.Get() == &Tab; });
+	std::erase_if(Registry().LiveTabs, [&](const auto& Entry) { return &Entry.second.Get() == &Tab; });
 }
 
 TSharedPtr<FTabSpawnerEntry> FindNomadTabSpawner(const FName TabId)

@@ -43,7 +43,7 @@ const FSlateBrush* FSlateStyleSet::GetBrush(const FName PropertyName, const ANSI
 	const FName Name = Join(PropertyName, Specifier);
 	if (const TSharedRef<FSlateBrush>* Found = BrushResources.Find(Name))
 	{
-		return Found->Get();
+		return &Found->Get();
 	}
 	if (FirstReport(MissingResources, Name))
 	{
@@ -55,7 +55,7 @@ const FSlateBrush* FSlateStyleSet::GetBrush(const FName PropertyName, const ANSI
 const FSlateBrush* FSlateStyleSet::GetOptionalBrush(const FName PropertyName, const ANSICHAR* Specifier, const FSlateBrush* const InDefaultBrush) const
 {
 	const TSharedRef<FSlateBrush>* Found = BrushResources.Find(Join(PropertyName, Specifier));
-	return Found ? Found->Get() : InDefaultBrush;
+	return Found ? &Found->Get() : InDefaultBrush;
 }
 
 const FSlateWidgetStyle* FSlateStyleSet::GetWidgetStyleInternal(const FName DesiredTypeName, const FName StyleName) const
@@ -70,7 +70,7 @@ const FSlateWidgetStyle* FSlateStyleSet::GetWidgetStyleInternal(const FName Desi
 		}
 		return nullptr;
 	}
-	return Found->Get();
+	return &Found->Get();
 }
 
 namespace

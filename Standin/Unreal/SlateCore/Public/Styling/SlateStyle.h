@@ -15,7 +15,7 @@ public:
 	const FSlateBrush* GetBrush(const FName PropertyName, const ANSICHAR* Specifier = nullptr) const override;
 	const FSlateBrush* GetOptionalBrush(const FName PropertyName, const ANSICHAR* Specifier = nullptr,
 										const FSlateBrush* const DefaultBrush = nullptr) const override;
-	const FSlateBrush* GetDefaultBrush() const override { return DefaultBrush.Get(); }
+	const FSlateBrush* GetDefaultBrush() const override { return &DefaultBrush.Get(); }
 
 	// Takes ownership of the brush.
 	void Set(const FName PropertyName, FSlateBrush* InBrush);
