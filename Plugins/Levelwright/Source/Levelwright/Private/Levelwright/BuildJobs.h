@@ -10,7 +10,7 @@
 
 struct FStageJob
 {
-	TSharedPtr<FJobProgress> Progress;
+	TSharedPtr<FJobProgress, ESPMode::ThreadSafe> Progress;
 	FString MapPackageName;
 	FString MapFolderName;
 	uint64 ItemId = 0;
@@ -20,7 +20,7 @@ struct FStageJob
 
 struct FSubmitJob
 {
-	TSharedPtr<FJobProgress> Progress;
+	TSharedPtr<FJobProgress, ESPMode::ThreadSafe> Progress;
 	FString MapPackageName;
 	FString MapFolderName;
 	FString ContentDir;
@@ -37,7 +37,7 @@ struct FDeployBuild
 
 struct FDeployJob
 {
-	TSharedPtr<FJobProgress> Progress;
+	TSharedPtr<FJobProgress, ESPMode::ThreadSafe> Progress;
 	FString MapFolderName;
 	FString OutputDir;
 	// The selected builds, the PC build first.

@@ -12,10 +12,10 @@
 #include "Modules/ModuleManager.h"
 #include "UGCInterface/UGCInterface.h"
 
-TSharedRef<FJobProgress> FLevelwrightModule::BeginJob(EJobKind Kind)
+TSharedRef<FJobProgress, ESPMode::ThreadSafe> FLevelwrightModule::BeginJob(EJobKind Kind)
 {
 	check(IsInGameThread());
-	const TSharedRef<FJobProgress> Progress = MakeShared<FJobProgress>(Kind);
+	const TSharedRef<FJobProgress, ESPMode::ThreadSafe> Progress = MakeShared<FJobProgress, ESPMode::ThreadSafe>(Kind);
 	const FString StartText = LevelwrightProgress::MakeJobStartText(Kind);
 	Progress->SetStep(StartText);
 	RunningJob = Progress;
@@ -23,7 +23,7 @@ TSharedRef<FJobProgress> FLevelwrightModule::BeginJob(EJobKind Kind)
 	return Progress;
 }
 
-void FLevelwrightModule::DispatchJob(const TSharedRef<FJobProgress>& Progress, TFunction<void()> Body)
+void FLevelwrightModule::DispatchJob(const TSharedRef<FJobProgress, ESPMode::ThreadSafe>& Progress, TFunction<void()> Body)
 {
 	bBusy.store(true);
 	AsyncTask(ENamedThreads::AnyBackgroundThreadNormalTask, [Progress, Body]() {

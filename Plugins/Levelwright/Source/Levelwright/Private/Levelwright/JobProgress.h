@@ -1,6 +1,7 @@
 // How far the running job is, shared by the worker that runs it and the game thread that shows it: the
 // step in words, the fraction done where one is known, and the author's request to cancel. The worker
-// writes, the game thread reads; a lock keeps the two apart.
+// writes, the game thread reads; a lock keeps the two apart. Both threads hold and release pointers to
+// it, so every pointer to it is ESPMode::ThreadSafe (the default mode's counts are not atomic).
 #pragma once
 
 #include "CoreMinimal.h"

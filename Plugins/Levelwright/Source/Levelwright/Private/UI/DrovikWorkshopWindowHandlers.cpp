@@ -77,19 +77,19 @@ int32 SDrovikWorkshopWindow::GetMapSwitcherIndex() const
 
 FText SDrovikWorkshopWindow::GetJobStepText() const
 {
-	const TSharedPtr<FJobProgress>& Job = FLevelwrightModule::Get().GetRunningJob();
+	const TSharedPtr<FJobProgress, ESPMode::ThreadSafe>& Job = FLevelwrightModule::Get().GetRunningJob();
 	return Job.IsValid() ? FText::FromString(Job->GetStepText()) : FText::GetEmpty();
 }
 
 TOptional<float> SDrovikWorkshopWindow::GetJobPercent() const
 {
-	const TSharedPtr<FJobProgress>& Job = FLevelwrightModule::Get().GetRunningJob();
+	const TSharedPtr<FJobProgress, ESPMode::ThreadSafe>& Job = FLevelwrightModule::Get().GetRunningJob();
 	return Job.IsValid() ? Job->GetPercent() : TOptional<float>();
 }
 
 EVisibility SDrovikWorkshopWindow::GetJobProgressVisibility(EJobKind Kind) const
 {
-	const TSharedPtr<FJobProgress>& Job = FLevelwrightModule::Get().GetRunningJob();
+	const TSharedPtr<FJobProgress, ESPMode::ThreadSafe>& Job = FLevelwrightModule::Get().GetRunningJob();
 	return Job.IsValid() && Job->GetKind() == Kind && !Job->IsFinished() ? EVisibility::Visible : EVisibility::Collapsed;
 }
 

@@ -77,7 +77,7 @@ public:
 	void OnWorkshopSubmitFinished(bool bSucceeded, const FString& Reason);
 
 	// The running job's progress (shared with its worker); null while no job runs. Game thread.
-	const TSharedPtr<FJobProgress>& GetRunningJob() const { return RunningJob; }
+	const TSharedPtr<FJobProgress, ESPMode::ThreadSafe>& GetRunningJob() const { return RunningJob; }
 	// The Cancel of the job's notification: ends the job's child processes with everything they started
 	// and waits for its worker, so the module is idle when it returns. Harmless when nothing can be
 	// cancelled (no job, a job that ended, content already with Steam).
@@ -122,9 +122,9 @@ private:
 	void RefuseSubmission(const TArray<FString>& Problems);
 
 	// A job's start on the game thread: its progress and its notification.
-	TSharedRef<FJobProgress> BeginJob(EJobKind Kind);
+	TSharedRef<FJobProgress, ESPMode::ThreadSafe> BeginJob(EJobKind Kind);
 	// Hands Body to a background worker; the progress learns when the worker is done.
-	void DispatchJob(const TSharedRef<FJobProgress>& Progress, TFunction<void()> Body);
+	void DispatchJob(const TSharedRef<FJobProgress, ESPMode::ThreadSafe>& Progress, TFunction<void()> Body);
 	void WaitForJobWorker(const FJobProgress& Progress) const;
 	// Loads steam_api64.dll from the engine's third-party folder; false (after an Error line) when it
 	// cannot be loaded, and then no Steam function may be called.
@@ -134,7 +134,7 @@ private:
 	// shut down, and its results may still be pumped after this module has gone.
 	void* SteamDllHandle = nullptr;
 
-	TSharedPtr<FJobProgress> RunningJob;
+	TSharedPtr<FJobProgress, ESPMode::ThreadSafe> RunningJob;
 	TSharedPtr<FJobNotification> JobNotification;
 	// A metadata sync is no job (nothing is built) but goes up to Steam too: its own notification.
 	TSharedPtr<FJobNotification> SyncNotification;
