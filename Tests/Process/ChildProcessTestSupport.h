@@ -10,6 +10,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/types.h>
@@ -102,6 +103,28 @@ inline std::vector<pid_t> ReadPids(const std::string& Text)
 		}
 	}
 	return Pids;
+}
+
+// The ids a "tree" child and its descendants print, once Count of them have.
+inline std::vector<pid_t> ReadTreePids(FProcHandle& Process, void* Pipe, size_t Count)
+{
+	std::string Text;
+	while (ReadPids(Text).size() < Count)
+	{
+		Text += ReadOutput(Process, Pipe, "\n");
+	}
+	return ReadPids(Text);
+}
+
+// The child's return code; none while it runs or once its handle is closed.
+inline std::optional<int32> GetReturnCode(FProcHandle& Process)
+{
+	int32 ReturnCode = -1;
+	if (!FPlatformProcess::GetProcReturnCode(Process, &ReturnCode))
+	{
+		return std::nullopt;
+	}
+	return ReturnCode;
 }
 
 struct FClosedProc

@@ -69,9 +69,7 @@ TEST(ChildProcess, AFloodIsReadCompletelyWhilePolling)
 	}
 	ASSERT_EQ(Received.size(), ProcessTest::FloodBytes);
 	EXPECT_TRUE(Received == ProcessTest::FloodText('o'));
-	int32 ReturnCode = -1;
-	EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode));
-	EXPECT_EQ(ReturnCode, 0);
+	EXPECT_EQ(GetReturnCode(Process), 0);
 }
 
 TEST(ChildProcess, StdoutAndStderrShareThePipeAndALastLineWithoutEndIsRead)
@@ -93,14 +91,11 @@ TEST(ChildProcess, ReturnCodesAndSignals)
 		FProcHandle Process = StartChild(Params, Output);
 		ASSERT_TRUE(Process.IsValid()) << Utf8(Params);
 		FPlatformProcess::WaitForProc(Process);
-		int32 ReturnCode = -1;
-		EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode)) << Utf8(Params);
-		EXPECT_EQ(ReturnCode, Expected) << Utf8(Params);
-		EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode)) << "asked again, the same";
-		EXPECT_EQ(ReturnCode, Expected) << Utf8(Params);
+		EXPECT_EQ(GetReturnCode(Process), Expected) << Utf8(Params);
+		EXPECT_EQ(GetReturnCode(Process), Expected) << "asked again, the same";
 		FPlatformProcess::CloseProc(Process);
 		EXPECT_FALSE(Process.IsValid());
-		EXPECT_FALSE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode)) << "a closed handle";
+		EXPECT_EQ(GetReturnCode(Process), std::nullopt) << "a closed handle";
 	}
 	FPipe Output;
 	FProcHandle Process = StartChild(TEXT("exit 4"), Output);
@@ -116,9 +111,7 @@ TEST(ChildProcess, AGrandchildHoldingThePipeDoesNotHideTheChildsEnd)
 	FClosedProc Closer{Process};
 	FPlatformProcess::WaitForProc(Process);
 	EXPECT_FALSE(FPlatformProcess::IsProcRunning(Process));
-	int32 ReturnCode = -1;
-	EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode));
-	EXPECT_EQ(ReturnCode, 0);
+	EXPECT_EQ(GetReturnCode(Process), 0);
 	const pid_t Grandchild = std::atoi(ReadOutput(Process, Output.Read).c_str());
 	ASSERT_GT(Grandchild, 0);
 	EXPECT_FALSE(HasEnded(Grandchild)) << "it still holds the pipe";
@@ -137,8 +130,7 @@ TEST(ChildProcess, AProgramThatCannotStartGivesAnInvalidHandle)
 	EXPECT_TRUE(Standin::Log::Contains("LogWindows: Warning: CreateProc failed: The system cannot find the file specified. (0x00000002)"));
 	EXPECT_TRUE(Standin::Log::Contains("LogWindows: Warning: URL: /no/such dir/Program.exe -x"));
 	EXPECT_FALSE(FPlatformProcess::IsProcRunning(Missing));
-	int32 ReturnCode = -1;
-	EXPECT_FALSE(FPlatformProcess::GetProcReturnCode(Missing, &ReturnCode));
+	EXPECT_EQ(GetReturnCode(Missing), std::nullopt);
 	FPlatformProcess::WaitForProc(Missing);
 	FPlatformProcess::TerminateProc(Missing, true);
 	FPlatformProcess::CloseProc(Missing);
@@ -214,8 +206,7 @@ TEST(ChildProcess, ChildrenRunFromSeveralThreadsAtOnce)
 				FProcHandle Process = StartChild(*FString::Printf(TEXT("exit %d"), Index * 10 + Round), Output);
 				FClosedProc Closer{Process};
 				const std::string Text = ReadOutput(Process, Output.Read);
-				int32 ReturnCode = -1;
-				if (Text == "out\nerr\n" && FPlatformProcess::GetProcReturnCode(Process, &ReturnCode) && ReturnCode == Index * 10 + Round)
+				if (Text == "out\nerr\n" && GetReturnCode(Process) == Index * 10 + Round)
 				{
 					++Right;
 				}

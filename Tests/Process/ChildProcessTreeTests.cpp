@@ -15,20 +15,13 @@ TEST(ChildProcess, TerminateWithTheTreeEndsEveryDescendant)
 	FProcHandle Process = StartChild(TEXT("tree 2"), Output, nullptr, &ChildPid);
 	ASSERT_TRUE(Process.IsValid());
 	FClosedProc Closer{Process};
-	std::string Text;
-	while (ReadPids(Text).size() < 3)
-	{
-		Text += ReadOutput(Process, Output.Read, "\n");
-	}
-	const std::vector<pid_t> Pids = ReadPids(Text);
-	EXPECT_NE(std::find(Pids.begin(), Pids.end(), static_cast<pid_t>(ChildPid)), Pids.end()) << Text;
+	const std::vector<pid_t> Pids = ReadTreePids(Process, Output.Read, 3);
+	EXPECT_NE(std::find(Pids.begin(), Pids.end(), static_cast<pid_t>(ChildPid)), Pids.end());
 
 	FPlatformProcess::TerminateProc(Process, true);
 	EXPECT_TRUE(Process.IsValid()) << "the handle stays open";
 	FPlatformProcess::WaitForProc(Process);
-	int32 ReturnCode = -1;
-	EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode));
-	EXPECT_EQ(ReturnCode, 0) << "as TerminateProcess(Handle, 0) leaves it on Windows";
+	EXPECT_EQ(GetReturnCode(Process), 0) << "as TerminateProcess(Handle, 0) leaves it on Windows";
 	for (const pid_t Pid : Pids)
 	{
 		EXPECT_TRUE(WaitUntilEnded(Pid)) << "process " << Pid << " of the tree still runs";
@@ -42,17 +35,11 @@ TEST(ChildProcess, TerminateWithoutTheTreeLeavesTheGrandchild)
 	FProcHandle Process = StartChild(TEXT("tree 1"), Output, nullptr, &ChildPid);
 	ASSERT_TRUE(Process.IsValid());
 	FClosedProc Closer{Process};
-	std::string Text;
-	while (ReadPids(Text).size() < 2)
-	{
-		Text += ReadOutput(Process, Output.Read, "\n");
-	}
+	const std::vector<pid_t> Pids = ReadTreePids(Process, Output.Read, 2);
 	FPlatformProcess::TerminateProc(Process);
 	FPlatformProcess::WaitForProc(Process);
-	int32 ReturnCode = -1;
-	EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode));
-	EXPECT_EQ(ReturnCode, 0);
-	for (const pid_t Pid : ReadPids(Text))
+	EXPECT_EQ(GetReturnCode(Process), 0);
+	for (const pid_t Pid : Pids)
 	{
 		if (Pid != static_cast<pid_t>(ChildPid))
 		{
@@ -69,7 +56,5 @@ TEST(ChildProcess, AChildThatEndedKeepsItsCodeWhenTerminatedLater)
 	FClosedProc Closer{Process};
 	FPlatformProcess::WaitForProc(Process);
 	FPlatformProcess::TerminateProc(Process, true);
-	int32 ReturnCode = -1;
-	EXPECT_TRUE(FPlatformProcess::GetProcReturnCode(Process, &ReturnCode));
-	EXPECT_EQ(ReturnCode, 3);
+	EXPECT_EQ(GetReturnCode(Process), 3);
 }

@@ -281,11 +281,7 @@ public:
 	{
 		if (&Other != this)
 		{
-			FReferenceControllerBase* const OldController = std::exchange(Controller, std::exchange(Other.Controller, nullptr));
-			if (OldController)
-			{
-				FOps::ReleaseWeakReference(OldController);
-			}
+			Replace(std::exchange(Other.Controller, nullptr));
 		}
 		return *this;
 	}
@@ -317,11 +313,17 @@ private:
 			{
 				FOps::AddWeakReference(NewController);
 			}
-			FReferenceControllerBase* const OldController = std::exchange(Controller, NewController);
-			if (OldController)
-			{
-				FOps::ReleaseWeakReference(OldController);
-			}
+			Replace(NewController);
+		}
+	}
+
+	// Holds NewController (already counted) and lets go of the old one.
+	void Replace(FReferenceControllerBase* NewController)
+	{
+		FReferenceControllerBase* const OldController = std::exchange(Controller, NewController);
+		if (OldController)
+		{
+			FOps::ReleaseWeakReference(OldController);
 		}
 	}
 
